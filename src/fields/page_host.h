@@ -1,0 +1,20 @@
+#pragma once
+// What a page window needs of the application around it: going back to the menu, ending
+// the program and printing. The shell implements it; form tests pass a recorder.
+
+class QWidget;
+
+namespace kelvara {
+
+class PageHost {
+ public:
+  virtual ~PageHost() = default;
+  // Shows the menu window (the page has hidden itself).
+  virtual void showMenu() = 0;
+  // Ends the program at once; nothing is saved.
+  virtual void endProgram() = 0;
+  // Prints an image of the window as it is displayed.
+  virtual void printWindow(QWidget& window) = 0;
+};
+
+}  // namespace kelvara

@@ -1,0 +1,138 @@
+#include "fields/page_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtGlobal>
+
+#include "fields/checked.h"
+
+namespace kelvara {
+
+namespace {
+
+class DoubleClickFilter : public QObject {
+ public:
+  DoubleClickFilter(QObject* parent, std::function<void()> handler)
+      : QObject(parent), handler_(std::move(handler)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+      handler_();
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> handler_;
+};
+
+}  // namespace
+
+PageWindow::PageWindow(PageHost& host, Dialogs& dialogs, const char* objectName,
+                       const QString& caption)
+    : host_(host), boundDialogs_(dialogs, binding_) {
+  setObjectName(QString::fromLatin1(objectName));
+  setWindowTitle(caption);
+  setCentralWidget(new QWidget(this));
+}
+
+void PageWindow::returnToMenu() {
+  hide();
+  host_.showMenu();
+}
+
+void PageWindow::run(const std::function<void()>& handler) {
+  binding_.pull();
+  try {
+    handler();
+  } catch (const ArithmeticFailure& failure) {
+    // Pages report their own failures; this is the last guard so that no figure that is
+    // not a number reaches a box and the program carries on.
+    qWarning("unhandled arithmetic failure in %s: %s", qPrintable(objectName()), failure.what());
+    boundDialogs_.show(Message{{"Your values cannot be calculated.", "Clear all boxes and try again."}});
+  }
+  binding_.push();
+}
+
+QLineEdit* PageWindow::addTextBox(const char* name, TextBox& control) {
+  auto* widget = new QLineEdit(page());
+  widget->setObjectName(QString::fromLatin1(name));
+  binding_.bind(widget, control);
+  return widget;
+}
+
+QLabel* PageWindow::addLabel(const char* name, Label& control) {
+  auto* widget = new QLabel(page());
+  widget->setObjectName(QString::fromLatin1(name));
+  widget->setTextFormat(Qt::PlainText);
+  widget->setWordWrap(true);
+  binding_.bind(widget, control);
+  return widget;
+}
+
+QLabel* PageWindow::addLabel(const char* name, const QString& caption) {
+  auto* widget = new QLabel(caption, page());
+  if (name != nullptr) widget->setObjectName(QString::fromLatin1(name));
+  widget->setTextFormat(Qt::PlainText);
+  widget->setWordWrap(true);
+  return widget;
+}
+
+QScrollBar* PageWindow::addScrollBar(const char* name, ScrollBar& control,
+                                     const std::function<void()>& changeHandler) {
+  auto* widget = new QScrollBar(Qt::Horizontal, page());
+  widget->setObjectName(QString::fromLatin1(name));
+  binding_.bind(widget, control);
+  connect(widget, &QScrollBar::valueChanged, this, [this, changeHandler] { run(changeHandler); });
+  return widget;
+}
+
+QPushButton* PageWindow::addButton(const char* name, const QString& caption,
+                                   CommandButton* control, const std::function<void()>& handler) {
+  auto* widget = new QPushButton(caption, page());
+  widget->setObjectName(QString::fromLatin1(name));
+  widget->setAutoDefault(false);
+  if (control != nullptr) binding_.bind(widget, *control);
+  connect(widget, &QPushButton::clicked, this, [this, handler] { run(handler); });
+  return widget;
+}
+
+QPushButton* PageWindow::addMenuButton(const char* name) {
+  return addButton(name, QStringLiteral("&Menu"), nullptr, [this] { returnToMenu(); });
+}
+
+QPushButton* PageWindow::addExitButton(const char* name) {
+  return addButton(name, QStringLiteral("E&xit"), nullptr, [this] { host_.endProgram(); });
+}
+
+QPushButton* PageWindow::addPrintButton(const char* name) {
+  return addButton(name, QStringLiteral("&Print Form"), nullptr,
+                   [this] { host_.printWindow(*this); });
+}
+
+QAction* PageWindow::addMenuItem(QMenu* menu, const char* name, const QString& caption,
+                                 const std::function<void()>& handler) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(QString::fromLatin1(name));
+  connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+  return action;
+}
+
+void PageWindow::onDoubleClick(QWidget* widget, const std::function<void()>& handler) {
+  widget->installEventFilter(new DoubleClickFilter(widget, [this, handler] { run(handler); }));
+}
+
+void PageWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  host_.endProgram();
+}
+
+}  // namespace kelvara

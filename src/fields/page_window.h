@@ -1,0 +1,88 @@
+#pragma once
+// The window every calculator page is: its widgets bound to the page logic's controls,
+// handlers run with the screen kept in step, and the page buttons (Menu, Exit, Print Form)
+// and closing the window wired to the shell through PageHost.
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+
+#include "fields/binding.h"
+#include "fields/message.h"
+#include "fields/page_host.h"
+
+class QAbstractButton;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+
+namespace kelvara {
+
+class PageWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // objectName is the page's name (frmNewton), caption its window title.
+  PageWindow(PageHost& host, Dialogs& dialogs, const char* objectName, const QString& caption);
+
+  PageHost& host() { return host_; }
+
+  // The Menu button: hide this page and show the menu window.
+  void returnToMenu();
+
+ protected:
+  // The dialogs to hand to the page logic: before each box they put on the screen
+  // everything the handler has written so far.
+  Dialogs& dialogs() { return boundDialogs_; }
+  Binding& binding() { return binding_; }
+  // The widget the form lays its controls out on.
+  QWidget* page() { return centralWidget(); }
+
+  // Runs one handler of the page logic: screen to controls, the handler, controls to screen.
+  void run(const std::function<void()>& handler);
+
+  // Widgets bound to controls, named and parented to the page.
+  QLineEdit* addTextBox(const char* name, TextBox& control);
+  QLabel* addLabel(const char* name, Label& control);
+  QScrollBar* addScrollBar(const char* name, ScrollBar& control,
+                           const std::function<void()>& changeHandler);
+  // Fixed texts; name may be null for an unnamed caption.
+  QLabel* addLabel(const char* name, const QString& caption);
+  // A command button running handler when clicked; control (may be null) holds its state.
+  QPushButton* addButton(const char* name, const QString& caption, CommandButton* control,
+                         const std::function<void()>& handler);
+  // The shared page buttons.
+  QPushButton* addMenuButton(const char* name);
+  QPushButton* addExitButton(const char* name);
+  QPushButton* addPrintButton(const char* name);
+  // A menu item running handler.
+  QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,
+                       const std::function<void()>& handler);
+  // Runs handler on a double click on widget (radio buttons have no such signal).
+  void onDoubleClick(QWidget* widget, const std::function<void()>& handler);
+
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  class BoundDialogs : public Dialogs {
+   public:
+    BoundDialogs(Dialogs& screen, const Binding& binding) : screen_(screen), binding_(binding) {}
+    int show(const Message& message) override {
+      binding_.push();
+      return screen_.show(message);
+    }
+
+   private:
+    Dialogs& screen_;
+    const Binding& binding_;
+  };
+
+  PageHost& host_;
+  Binding binding_;
+  BoundDialogs boundDialogs_;
+};
+
+}  // namespace kelvara

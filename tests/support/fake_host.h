@@ -1,0 +1,21 @@
+#pragma once
+// A PageHost for form tests: records what a page asked of the shell.
+
+#include <QWidget>
+
+#include "fields/page_host.h"
+
+namespace kelvara::testing {
+
+class FakeHost : public PageHost {
+ public:
+  void showMenu() override { ++menuShown; }
+  void endProgram() override { ++programEnded; }
+  void printWindow(QWidget& window) override { printed = &window; }
+
+  int menuShown = 0;
+  int programEnded = 0;
+  QWidget* printed = nullptr;
+};
+
+}  // namespace kelvara::testing

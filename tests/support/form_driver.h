@@ -1,0 +1,37 @@
+#pragma once
+// Drives a form through its real widgets, found by objectName, as an investigator would.
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QString>
+#include <QTest>
+#include <QWidget>
+#include <stdexcept>
+
+namespace kelvara::testing {
+
+template <class Widget>
+Widget* widgetNamed(QWidget* root, const char* name) {
+  auto* widget = root->findChild<Widget*>(QString::fromLatin1(name));
+  if (widget == nullptr) throw std::logic_error(std::string("no widget named ") + name);
+  return widget;
+}
+
+// Replaces a box's text by typing into it.
+inline void typeInto(QWidget* root, const char* box, const QString& text) {
+  auto* edit = widgetNamed<QLineEdit>(root, box);
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClicks(edit, text);
+}
+
+inline QString textOf(QWidget* root, const char* box) {
+  return widgetNamed<QLineEdit>(root, box)->text();
+}
+
+inline void clickOn(QWidget* root, const char* button) {
+  QTest::mouseClick(widgetNamed<QAbstractButton>(root, button), Qt::LeftButton);
+}
+
+}  // namespace kelvara::testing
