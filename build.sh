@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Installs what is missing from Debian's archive, builds Kelvara, then starts it or tests it.
+#   ./build.sh run        build and start the program
+#   ./build.sh test       build and run every test
+#   ./build.sh test-asan  the same under AddressSanitizer and UndefinedBehaviorSanitizer
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev)
+
+install_missing() {
+  local missing=()
+  for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+      || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+}
+
+build() {
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1"
+}
+
+case "${1:-}" in
+  run)
+    install_missing
+    build default
+    exec ./build/default/src/kelvara
+    ;;
+  test)
+    install_missing
+    build default
+    ctest --preset default
+    ;;
+  test-asan)
+    install_missing
+    build asan
+    ctest --preset asan
+    ;;
+  *)
+    echo "usage: $0 run | test | test-asan" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,48 @@
+#pragma once
+// The running suite: the menu window, the page registry and the services pages use.
+
+#include <QDate>
+#include <memory>
+
+#include "fields/page_host.h"
+#include "fields/qt_dialogs.h"
+#include "shell/page_registry.h"
+#include "shell/print_service.h"
+
+namespace kelvara {
+
+class MenuForm;
+
+class Application : public PageHost {
+ public:
+  // dialogs shows every message box of the suite; photograph (0 to 2) is the menu's picture.
+  Application(Dialogs& dialogs, int photograph, const QDate& today);
+  ~Application() override;
+
+  // Shows the menu window.
+  void start();
+
+  MenuForm& menu() { return *menu_; }
+  PageRegistry& pages() { return registry_; }
+
+  void showMenu() override;
+  void endProgram() override;
+  void printWindow(QWidget& window) override;
+
+  // Replaces how the program ends (tests watch for it instead of quitting).
+  void setEndProgram(std::function<void()> end) { end_ = std::move(end); }
+
+ private:
+  void registerPages();
+
+  Dialogs& dialogs_;
+  PrintService printService_;
+  PageRegistry registry_;
+  std::unique_ptr<MenuForm> menu_;
+  std::function<void()> end_;
+};
+
+// A photograph index drawn from a generator seeded by the clock.
+int randomPhotograph();
+
+}  // namespace kelvara

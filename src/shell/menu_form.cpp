@@ -1,0 +1,149 @@
+#include "shell/menu_form.h"
+
+#include <QDate>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QSvgWidget>
+#include <QVBoxLayout>
+
+namespace kelvara {
+
+namespace {
+
+constexpr std::array<const char*, kPhotographCount> kPhotographFiles{
+    ":/photographs/bend.svg", ":/photographs/junction.svg", ":/photographs/motorway.svg"};
+
+}  // namespace
+
+QString menuDateText(const QDate& date) {
+  return QLocale::system().toString(date, QStringLiteral("dddd,d MMMM, yyyy"));
+}
+
+MenuForm::MenuForm(PageHost& host, Dialogs& dialogs, PageOpener openPage, int photograph,
+                   const QString& date)
+    : PageWindow(host, dialogs, "frmMenu", QStringLiteral("Kelvara")),
+      page_(PageWindow::dialogs(), photograph, date.toStdString()),
+      openPage_(std::move(openPage)) {
+  auto* heading = addLabel("lbl1", QStringLiteral("Kelvara"));
+  QFont headingFont = heading->font();
+  headingFont.setPointSizeF(headingFont.pointSizeF() * 2.0);
+  headingFont.setBold(true);
+  heading->setFont(headingFont);
+
+  auto* cmdOK = addButton("cmdOK", QStringLiteral("OK"), nullptr,
+                          [this] { openEntryPage(page_.cmdOK_Click()); });
+  cmdOK->setDefault(true);
+  for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* shortcut = new QShortcut(QKeySequence(key), this);
+    connect(shortcut, &QShortcut::activated, cmdOK, &QPushButton::click);
+  }
+  auto* cmdExit = addExitButton("cmdExit");
+
+  auto* lblToday = addLabel("lblToday", QStringLiteral(" Today's date"));
+  auto* txtDate = addTextBox("txtDate", page_.txtDate);
+  txtDate->setReadOnly(true);
+  auto* lblAuthor = addLabel("lblAuthor", QStringLiteral("Kelvara Software Ltd, 2026"));
+
+  auto* right = new QVBoxLayout;
+  auto* dateRow = new QHBoxLayout;
+  dateRow->addWidget(lblToday);
+  dateRow->addWidget(txtDate, 1);
+  right->addLayout(dateRow);
+  right->addWidget(buildPictures());
+  right->addWidget(buildStopwatch());
+  right->addStretch(1);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(cmdOK);
+  buttons->addWidget(cmdExit);
+  buttons->addStretch(1);
+
+  auto* layout = new QGridLayout(page());
+  layout->addWidget(heading, 0, 0, 1, 2);
+  layout->addWidget(buildMenuList(), 1, 0);
+  layout->addLayout(right, 1, 1);
+  layout->addLayout(buttons, 2, 0);
+  layout->addWidget(lblAuthor, 2, 1);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+  help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
+  addMenuItem(help, "mnuAuthor", QStringLiteral("Author"), [this] { page_.mnuAuthor_Click(); });
+  addMenuItem(help, "mnuAbout", QStringLiteral("About"), [this] { page_.mnuAbout_Click(); });
+  addMenuItem(help, "mnuInformation", QStringLiteral("Information"),
+              [this] { page_.mnuInformation_Click(); });
+  addMenuItem(help, "mnuInstructions", QStringLiteral("Instructions"),
+              [this] { page_.mnuInstructions_Click(); });
+  addMenuItem(help, "mnuVersion", QStringLiteral("Version"), [this] { page_.mnuVersion_Click(); });
+
+  binding().push();
+  cmdOK->setFocus();
+}
+
+void MenuForm::openEntryPage(const char* page) {
+  if (page == nullptr) return;
+  hide();
+  openPage_(QString::fromLatin1(page));
+}
+
+QWidget* MenuForm::buildMenuList() {
+  auto* group = new QGroupBox(page());
+  auto* list = new QVBoxLayout(group);
+  list->addWidget(addLabel("lbl2", QStringLiteral("Menu:")));
+  for (std::size_t i = 0; i < kMenuEntries.size(); ++i) {
+    auto* option = new QRadioButton(QString::fromLatin1(kMenuEntries[i].caption), group);
+    option->setObjectName(QString::fromLatin1(kMenuEntries[i].option));
+    binding().bind(option, page_.options[i]);
+    onDoubleClick(option, [this, i] { openEntryPage(MenuPage::entry_DblClick(i)); });
+    list->addWidget(option);
+  }
+  return group;
+}
+
+QWidget* MenuForm::buildPictures() {
+  auto* box = new QWidget(page());
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  for (int i = 0; i < kPhotographCount; ++i) {
+    auto* picture = new QSvgWidget(QString::fromLatin1(kPhotographFiles[i]), box);
+    picture->setObjectName(QStringLiteral("Pic(%1)").arg(i));
+    picture->setFixedSize(320, 200);
+    binding().bind(picture, page_.Pic[static_cast<std::size_t>(i)]);
+    layout->addWidget(picture, 0, Qt::AlignHCenter);
+  }
+  layout->addWidget(addLabel("Label1", page_.Label1), 0, Qt::AlignHCenter);
+  return box;
+}
+
+QWidget* MenuForm::buildStopwatch() {
+  auto* frame = new QGroupBox(QStringLiteral("Stopwatch"), page());
+  frame->setObjectName(QStringLiteral("frmStopwatch"));
+  auto* txtStopwatch = addTextBox("txtStopwatch", page_.txtStopwatch);
+  txtStopwatch->setReadOnly(true);
+  auto* cmdStart = addButton("cmdStart", QStringLiteral("Start"), &page_.cmdStart, [] {});
+  auto* cmdStop = addButton("cmdStop", QStringLiteral("Stop"), &page_.cmdStop, [] {});
+  auto* cmdReset = addButton("cmdReset", QStringLiteral("Reset"), &page_.cmdReset, [] {});
+
+  auto* layout = new QGridLayout(frame);
+  layout->addWidget(txtStopwatch, 0, 0, 1, 3);
+  layout->addWidget(cmdStart, 1, 0);
+  layout->addWidget(cmdStop, 1, 1);
+  layout->addWidget(cmdReset, 1, 2);
+  layout->addWidget(addLabel("lblAlarm", QStringLiteral("Set alarm to sound after ")), 2, 0, 1, 3);
+  layout->addWidget(addTextBox("txtMinutes", page_.txtMinutes), 3, 0);
+  layout->addWidget(addLabel(nullptr, QStringLiteral("    Minutes")), 3, 1, 1, 2);
+  layout->addWidget(addTextBox("txtSeconds", page_.txtSeconds), 4, 0);
+  layout->addWidget(addLabel(nullptr, QStringLiteral("   Seconds")), 4, 1, 1, 2);
+  return frame;
+}
+
+}  // namespace kelvara

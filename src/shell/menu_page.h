@@ -1,0 +1,79 @@
+#pragma once
+// The menu window's logic: the list of calculators, which one is chosen, the photograph
+// shown, the date, and the Help messages. The stopwatch controls live here too.
+
+#include <array>
+#include <string>
+
+#include "fields/controls.h"
+#include "fields/message.h"
+
+namespace kelvara {
+
+struct MenuEntry {
+  const char* option;   // the option button's name
+  const char* caption;  // its caption with the access key
+  const char* page;     // the objectName of the page it opens
+};
+
+// The entries in the order the OK command tests them.
+inline constexpr std::array<MenuEntry, 19> kMenuEntries{{
+    {"optNewton", "&Newton's Equations", "frmNewton"},
+    {"optQuadratic", "&Quadratic Equations and speed", "frmQuadratic"},
+    {"optCurve", "&Curves and critical speed", "frmCurve"},
+    {"optThrow", "Speed from &Throw Distance", "frmThrow"},
+    {"optMomentum", "Speed from &momentum ", "frmMomentum"},
+    {"optCrush", "Crush &Analysis", "frmCrush"},
+    {"optNotes1", "&Reaction times and Walking Speeds", "frmReaction"},
+    {"optOverturn", "&Overturning", "frmOverturn"},
+    {"optMaxspeed", "Maximum speed on a &bend", "frmMaxspeed"},
+    {"optFlight", "&Flight of vehicles", "frmFlight"},
+    {"optAlcohol", "A&lcohol back-tracking", "frmAlcohol"},
+    {"optPartial", "&Partial braking", "frmPartialbraking"},
+    {"optCycle", "Motorc&ycle crush", "frmCycle"},
+    {"optPole", "Pole or narro&w crush", "frmCycle"},
+    {"opttoOSGrid", "OSGrid to Lat&itude and Longitude", "frmLongitudeLatitude"},
+    {"optLongLat", "Latitude and Longitude to OS&Grid", "frmUKGrid"},
+    {"optSun", "&Sun's position", "frmSun"},
+    {"optTrailer", "Trailer c&ut-in", "frmTrailer"},
+    {"optSideSlip", "Side Slip Calculations", "frmSideSlip"},
+}};
+
+inline constexpr int kPhotographCount = 3;
+
+class MenuPage {
+ public:
+  // photograph: the index drawn at start-up (0 to 2); date: today's date as displayed.
+  MenuPage(Dialogs& dialogs, int photograph, std::string date);
+
+  // The page the OK command opens: the first selected entry in table order.
+  const char* cmdOK_Click() const;
+  // The page a double click on entry opens.
+  static const char* entry_DblClick(std::size_t entry);
+
+  void mnuAuthor_Click();
+  void mnuAbout_Click();
+  void mnuInformation_Click();
+  void mnuInstructions_Click();
+  void mnuVersion_Click();
+
+  std::array<OptionButton, kMenuEntries.size()> options;  // in kMenuEntries order
+  TextBox txtDate;
+  std::array<PictureBox, kPhotographCount> Pic;
+  Label Label1;
+  TextBox txtStopwatch;
+  TextBox txtMinutes;
+  TextBox txtSeconds;
+  CommandButton cmdStart;
+  CommandButton cmdStop;
+  CommandButton cmdReset;
+
+  static const char* photographCaption(int photograph);
+
+ private:
+  void inform(std::initializer_list<const char*> lines);
+
+  Dialogs& dialogs_;
+};
+
+}  // namespace kelvara

@@ -1,0 +1,27 @@
+#pragma once
+// Print Form: an image of a page's window, as displayed, on the default printer. Where the
+// machine has no printer the investigator may save the image as a PDF file instead.
+
+#include <QString>
+
+class QWidget;
+
+namespace kelvara {
+
+class Dialogs;
+
+class PrintService {
+ public:
+  explicit PrintService(Dialogs& dialogs) : dialogs_(dialogs) {}
+
+  void printWindow(QWidget& window);
+
+  // Writes the window's image, scaled to fit an A4 page, to a PDF file. False when the
+  // file could not be written.
+  static bool printToPdf(QWidget& window, const QString& path);
+
+ private:
+  Dialogs& dialogs_;
+};
+
+}  // namespace kelvara

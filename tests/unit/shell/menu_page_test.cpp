@@ -1,0 +1,91 @@
+#include "shell/menu_page.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "support/recording_dialogs.h"
+
+namespace kelvara {
+namespace {
+
+using testing::RecordingDialogs;
+
+TEST(MenuPage, StartsOnNewtonWithOnePhotographAndIdleStopwatch) {
+  RecordingDialogs dialogs;
+  MenuPage menu(dialogs, 2, "Monday,7 December, 2026");
+  EXPECT_STREQ(menu.cmdOK_Click(), "frmNewton");
+  EXPECT_EQ(menu.txtDate.text, "Monday,7 December, 2026");
+  EXPECT_FALSE(menu.Pic[0].visible);
+  EXPECT_FALSE(menu.Pic[1].visible);
+  EXPECT_TRUE(menu.Pic[2].visible);
+  EXPECT_EQ(menu.Label1.caption, MenuPage::photographCaption(2));
+  EXPECT_EQ(menu.txtStopwatch.text, "0.00  seconds");
+  EXPECT_EQ(menu.txtMinutes.text, "0");
+  EXPECT_EQ(menu.txtSeconds.text, "0");
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST(MenuPage, OkOpensTheFirstSelectedEntryInTableOrder) {
+  RecordingDialogs dialogs;
+  MenuPage menu(dialogs, 0, "");
+  menu.options[0].value = false;
+  menu.options[13].value = true;  // the pole entry
+  EXPECT_STREQ(menu.cmdOK_Click(), "frmCycle");
+  menu.options[12].value = true;  // the motorcycle entry comes first in the table
+  EXPECT_STREQ(menu.cmdOK_Click(), "frmCycle");
+  menu.options[13].value = false;
+  menu.options[12].value = false;
+  menu.options[18].value = true;
+  EXPECT_STREQ(menu.cmdOK_Click(), "frmSideSlip");
+}
+
+TEST(MenuPage, EntriesHaveDistinctAccessKeysAndTwoShareTheCyclePage) {
+  std::set<char> keys;
+  std::set<std::string> pages;
+  for (const auto& entry : kMenuEntries) {
+    const std::string caption = entry.caption;
+    const auto amp = caption.find('&');
+    if (amp != std::string::npos) {
+      EXPECT_TRUE(keys.insert(static_cast<char>(std::toupper(caption[amp + 1]))).second)
+          << caption;
+    }
+    pages.insert(entry.page);
+  }
+  EXPECT_EQ(keys.size(), 18u);
+  EXPECT_EQ(keys.count('X'), 0u);  // Exit's
+  EXPECT_EQ(pages.size(), 18u);
+  EXPECT_STREQ(MenuPage::entry_DblClick(12), MenuPage::entry_DblClick(13));
+  EXPECT_STREQ(MenuPage::entry_DblClick(18), "frmSideSlip");
+}
+
+TEST(MenuPage, HelpMessagesAreOkBoxesTitledKelvara) {
+  RecordingDialogs dialogs;
+  MenuPage menu(dialogs, 0, "");
+  menu.mnuAbout_Click();
+  menu.mnuInformation_Click();
+  menu.mnuInstructions_Click();
+  menu.mnuVersion_Click();
+  menu.mnuAuthor_Click();
+  ASSERT_EQ(dialogs.shown.size(), 5u);
+  for (const auto& message : dialogs.shown) {
+    EXPECT_EQ(message.title, "Kelvara");
+    EXPECT_EQ(message.code, MessageCode::Ok);
+  }
+  EXPECT_EQ(dialogs.shown[0].lines,
+            std::vector<std::string>{
+                "This suite of programmes is designed as an aid to Accident Investigators."});
+  EXPECT_EQ(dialogs.shown[1].lines.size(), 4u);
+  EXPECT_EQ(dialogs.shown[1].lines[2], "If such errors or omissions are encountered or if you have any ");
+  const auto& instructions = dialogs.shown[2].lines;
+  ASSERT_EQ(instructions.size(), 9u);
+  EXPECT_EQ(instructions[7], "");
+  EXPECT_EQ(instructions[5], " Initially, the option button for Newton's Equations is selected by default.");
+  EXPECT_EQ(dialogs.shown[3].lines,
+            std::vector<std::string>{"This programme was last updated in 2018"});
+  EXPECT_EQ(dialogs.shown[4].lines.size(), 3u);
+}
+
+}  // namespace
+}  // namespace kelvara
