@@ -120,7 +120,9 @@ QWidget* MenuForm::buildPictures() {
     binding().bind(picture, page_.Pic[static_cast<std::size_t>(i)]);
     layout->addWidget(picture, 0, Qt::AlignHCenter);
   }
-  layout->addWidget(addLabel("Label1", page_.Label1), 0, Qt::AlignHCenter);
+  auto* caption = addLabel("Label1", page_.Label1);
+  caption->setAlignment(Qt::AlignHCenter);
+  layout->addWidget(caption);
   return box;
 }
 

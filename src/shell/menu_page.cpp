@@ -5,7 +5,7 @@ namespace kelvara {
 namespace {
 
 constexpr std::array<const char*, kPhotographCount> kPhotographCaptions{
-    "Loss of control on a wet left-hand bend",
+    "Loss of control on a wet bend",
     "Right-turn collision at a crossroads",
     "Rear-end shunt in slow motorway traffic",
 };
