@@ -3,21 +3,19 @@
 // handlers run with the screen kept in step, and the page buttons (Menu, Exit, Print Form)
 // and closing the window wired to the shell through PageHost.
 
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QString>
 #include <functional>
 
 #include "fields/binding.h"
 #include "fields/message.h"
 #include "fields/page_host.h"
-
-class QAbstractButton;
-class QAction;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
-class QScrollBar;
 
 namespace kelvara {
 

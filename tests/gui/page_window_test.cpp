@@ -1,0 +1,186 @@
+// The page window base every calculator page is built on: binding, handlers, page buttons.
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "fields/checked.h"
+#include "fields/page_window.h"
+#include "support/fake_host.h"
+#include "support/form_driver.h"
+#include "support/recording_dialogs.h"
+
+using namespace kelvara;
+using namespace kelvara::testing;
+
+namespace {
+
+// A small page: a box, a label, a scroll bar, two options that may both be off.
+struct SamplePage {
+  explicit SamplePage(Dialogs& dialogs) : dialogs(dialogs) {
+    HScroll1.maximum = 250;
+    HScroll1.largeChange = 25;
+  }
+  void cmdCalculate_Click() {
+    seenBeforeMessage = txtIn.text;
+    txtOut.text = "written " + txtIn.text;
+    lblCaption.caption = "Critical Speed:";
+    dialogs.show(Message{{"shown after the result"}});
+    txtOut.enabled = false;
+  }
+  void cmdClear_Click() {
+    txtIn.text.clear();
+    optA.value = false;
+    optB.value = false;
+    if (moveScrollBar(HScroll1, 0)) HScroll1_Change();
+  }
+  void cmdFail_Click() {
+    txtOut.text = "before";
+    txtOut.text = std::to_string(divide(1.0, 0.0));
+  }
+  void HScroll1_Change() {
+    ++changes;
+    txtOut.text = std::to_string(HScroll1.value);
+  }
+
+  Dialogs& dialogs;
+  TextBox txtIn, txtOut;
+  Label lblCaption{"Critical Speed in m/s:"};
+  ScrollBar HScroll1;
+  OptionButton optA, optB;
+  std::string seenBeforeMessage;
+  int changes = 0;
+};
+
+class SampleForm : public PageWindow {
+ public:
+  SampleForm(PageHost& host, Dialogs& dialogs)
+      : PageWindow(host, dialogs, "frmSample", QStringLiteral("Sample")), page_(PageWindow::dialogs()) {
+    auto* layout = new QVBoxLayout(page());
+    layout->addWidget(addTextBox("txtIn", page_.txtIn));
+    layout->addWidget(addTextBox("txtOut", page_.txtOut));
+    layout->addWidget(addLabel("lblCaption", page_.lblCaption));
+    layout->addWidget(addScrollBar("HScroll1", page_.HScroll1, [this] { page_.HScroll1_Change(); }));
+    auto* group = new QButtonGroup(this);
+    for (auto [name, control] : {std::pair{"optA", &page_.optA}, std::pair{"optB", &page_.optB}}) {
+      auto* option = new QRadioButton(QString::fromLatin1(name), page());
+      option->setObjectName(QString::fromLatin1(name));
+      group->addButton(option);
+      binding().bind(option, *control);
+      layout->addWidget(option);
+    }
+    layout->addWidget(addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
+                                [this] { page_.cmdCalculate_Click(); }));
+    layout->addWidget(addButton("cmdClear", QStringLiteral("&Clear"), nullptr,
+                                [this] { page_.cmdClear_Click(); }));
+    layout->addWidget(addButton("cmdFail", QStringLiteral("Fail"), nullptr,
+                                [this] { page_.cmdFail_Click(); }));
+    layout->addWidget(addMenuButton("cmdMenu"));
+    layout->addWidget(addExitButton("cmdExit"));
+    layout->addWidget(addPrintButton("cmdPrint"));
+    binding().push();
+  }
+  SamplePage page_;
+};
+
+// Records what the screen showed when each message box appeared.
+class ScreenAtMessage : public RecordingDialogs {
+ public:
+  int show(const Message& message) override {
+    screenText = form ? textOf(form, "txtOut") : QString();
+    return RecordingDialogs::show(message);
+  }
+  QWidget* form = nullptr;
+  QString screenText;
+};
+
+}  // namespace
+
+class PageWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void handlerSeesTypedTextAndScreenIsCurrentAtEachMessage() {
+    FakeHost host;
+    ScreenAtMessage dialogs;
+    SampleForm form(host, dialogs);
+    dialogs.form = &form;
+    form.show();
+    typeInto(&form, "txtIn", QStringLiteral("12.5"));
+    clickOn(&form, "cmdCalculate");
+    QCOMPARE(form.page_.seenBeforeMessage, std::string("12.5"));
+    QCOMPARE(dialogs.screenText, QStringLiteral("written 12.5"));
+    QVERIFY(!widgetNamed<QLineEdit>(&form, "txtOut")->isEnabled());
+    QCOMPARE(widgetNamed<QLabel>(&form, "lblCaption")->text(), QStringLiteral("Critical Speed:"));
+  }
+
+  void scrollBarRunsItsHandlerOnceForEachMovementOnly() {
+    FakeHost host;
+    RecordingDialogs dialogs;
+    SampleForm form(host, dialogs);
+    form.show();
+    auto* bar = widgetNamed<QScrollBar>(&form, "HScroll1");
+    QCOMPARE(bar->maximum(), 250);
+    QCOMPARE(bar->pageStep(), 25);
+    bar->setValue(150);
+    QCOMPARE(form.page_.changes, 1);
+    QCOMPARE(textOf(&form, "txtOut"), QStringLiteral("150"));
+    clickOn(&form, "cmdClear");  // the program moves the bar back: one change, not two
+    QCOMPARE(form.page_.changes, 2);
+    QCOMPARE(bar->value(), 0);
+    clickOn(&form, "cmdClear");  // already at 0: no change event
+    QCOMPARE(form.page_.changes, 2);
+  }
+
+  void anOptionGroupCanBeLeftWithNoneSelected() {
+    FakeHost host;
+    RecordingDialogs dialogs;
+    SampleForm form(host, dialogs);
+    form.show();
+    clickOption(&form, "optB");
+    QVERIFY(widgetNamed<QRadioButton>(&form, "optB")->isChecked());
+    clickOn(&form, "cmdClear");
+    QVERIFY(!widgetNamed<QRadioButton>(&form, "optA")->isChecked());
+    QVERIFY(!widgetNamed<QRadioButton>(&form, "optB")->isChecked());
+    clickOption(&form, "optA");  // the group is exclusive again
+    clickOption(&form, "optB");
+    QVERIFY(!widgetNamed<QRadioButton>(&form, "optA")->isChecked());
+  }
+
+  void anUnreportedArithmeticFailureNeverReachesABox() {
+    FakeHost host;
+    RecordingDialogs dialogs;
+    SampleForm form(host, dialogs);
+    form.show();
+    clickOn(&form, "cmdFail");
+    QCOMPARE(textOf(&form, "txtOut"), QStringLiteral("before"));
+    QCOMPARE(dialogs.shown.size(), std::size_t(1));
+  }
+
+  void pageButtonsAndClosingGoThroughTheHost() {
+    FakeHost host;
+    RecordingDialogs dialogs;
+    SampleForm form(host, dialogs);
+    form.show();
+    QCOMPARE(form.objectName(), QStringLiteral("frmSample"));
+    QCOMPARE(widgetNamed<QAbstractButton>(&form, "cmdMenu")->text(), QStringLiteral("&Menu"));
+    QCOMPARE(widgetNamed<QAbstractButton>(&form, "cmdExit")->text(), QStringLiteral("E&xit"));
+    clickOn(&form, "cmdPrint");
+    QCOMPARE(host.printed, &form);
+    clickOn(&form, "cmdMenu");
+    QCOMPARE(host.menuShown, 1);
+    QVERIFY(!form.isVisible());
+    form.show();
+    clickOn(&form, "cmdExit");
+    QCOMPARE(host.programEnded, 1);
+    form.close();
+    QCOMPARE(host.programEnded, 2);
+  }
+};
+
+QTEST_MAIN(PageWindowTest)
+#include "page_window_test.moc"
