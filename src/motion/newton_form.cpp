@@ -22,6 +22,12 @@ QLabel* keepOnOneLine(QLabel* label) {
   return label;
 }
 
+// Wide enough for a result such as "-1234.567 seconds".
+QLineEdit* resultWidth(QLineEdit* box) {
+  box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-12345.678 seconds")));
+  return box;
+}
+
 }  // namespace
 
 NewtonForm::NewtonForm(PageHost& host, Dialogs& dialogs)
@@ -46,34 +52,34 @@ NewtonForm::NewtonForm(PageHost& host, Dialogs& dialogs)
   boxes->addWidget(keepOnOneLine(addLabel(
                        "lblu", QStringLiteral("initial velocity u:  ms-1                    mph"))),
                    0, kLabelColumn);
-  boxes->addWidget(addTextBox("txtu", page_.txtu), 0, kMetricColumn);
-  boxes->addWidget(addLabel("lblOrU", QStringLiteral(" or")), 0, kOrColumn);
-  boxes->addWidget(addTextBox("txtumph", page_.txtumph), 0, kAlternativeColumn);
+  boxes->addWidget(resultWidth(addTextBox("txtu", page_.txtu)), 0, kMetricColumn);
+  boxes->addWidget(keepOnOneLine(addLabel("lblOrU", QStringLiteral(" or"))), 0, kOrColumn);
+  boxes->addWidget(resultWidth(addTextBox("txtumph", page_.txtumph)), 0, kAlternativeColumn);
 
   boxes->addWidget(keepOnOneLine(addLabel(
                        "lblv", QStringLiteral("final velocity v:   ms-1                     mph"))),
                    1, kLabelColumn);
-  boxes->addWidget(addTextBox("txtv", page_.txtv), 1, kMetricColumn);
-  boxes->addWidget(addLabel("lblOrV", QStringLiteral(" or")), 1, kOrColumn);
-  boxes->addWidget(addTextBox("txtVmph", page_.txtVmph), 1, kAlternativeColumn);
+  boxes->addWidget(resultWidth(addTextBox("txtv", page_.txtv)), 1, kMetricColumn);
+  boxes->addWidget(keepOnOneLine(addLabel("lblOrV", QStringLiteral(" or"))), 1, kOrColumn);
+  boxes->addWidget(resultWidth(addTextBox("txtVmph", page_.txtVmph)), 1, kAlternativeColumn);
 
   boxes->addWidget(keepOnOneLine(addLabel("lbls", QStringLiteral("Distance s:    metres"))), 2,
                    kLabelColumn);
-  boxes->addWidget(addTextBox("txts", page_.txts), 2, kMetricColumn);
+  boxes->addWidget(resultWidth(addTextBox("txts", page_.txts)), 2, kMetricColumn);
 
   boxes->addWidget(keepOnOneLine(addLabel(
                        "lblA", QStringLiteral("acceleration a:  ms-2             coefficient  "))),
                    3, kLabelColumn);
-  boxes->addWidget(addTextBox("txtA", page_.txtA), 3, kMetricColumn);
-  boxes->addWidget(addLabel("lblOrA", QStringLiteral(" or")), 3, kOrColumn);
-  boxes->addWidget(addTextBox("txtmu", page_.txtmu), 3, kAlternativeColumn);
+  boxes->addWidget(resultWidth(addTextBox("txtA", page_.txtA)), 3, kMetricColumn);
+  boxes->addWidget(keepOnOneLine(addLabel("lblOrA", QStringLiteral(" or"))), 3, kOrColumn);
+  boxes->addWidget(resultWidth(addTextBox("txtmu", page_.txtmu)), 3, kAlternativeColumn);
   boxes->addWidget(keepOnOneLine(addLabel(
                        "lblmu", QStringLiteral("\u03BCg gives negative acceleration"))),
                    3, kNoteColumn);
 
   boxes->addWidget(keepOnOneLine(addLabel("lblt", QStringLiteral("time t:          seconds"))), 4,
                    kLabelColumn);
-  boxes->addWidget(addTextBox("txtt", page_.txtt), 4, kMetricColumn);
+  boxes->addWidget(resultWidth(addTextBox("txtt", page_.txtt)), 4, kMetricColumn);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(addButton("cmdCalculate", QStringLiteral("Calculate all &values"),
