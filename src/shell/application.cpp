@@ -4,6 +4,7 @@
 #include <QRandomGenerator>
 #include <QTime>
 
+#include "motion/newton_form.h"
 #include "shell/menu_form.h"
 #include "shell/placeholder_form.h"
 
@@ -18,7 +19,6 @@ struct PageCaption {
 
 // Window captions of the pages still shown by a placeholder.
 constexpr PageCaption kPlaceholderPages[] = {
-    {"frmNewton", "Linear equations calculator"},
     {"frmQuadratic", "Quadratic Equations"},
     {"frmCurve", "Curves and Critical Speed"},
     {"frmThrow", "Throw Calculations"},
@@ -56,7 +56,13 @@ Application::Application(Dialogs& dialogs, int photograph, const QDate& today)
 
 Application::~Application() = default;
 
+template <class Form>
+void Application::registerForm(const char* page) {
+  registry_.add(QString::fromLatin1(page), [this] { return new Form(*this, dialogs_); });
+}
+
 void Application::registerPages() {
+  registerForm<NewtonForm>("frmNewton");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));

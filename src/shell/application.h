@@ -34,6 +34,8 @@ class Application : public PageHost {
 
  private:
   void registerPages();
+  template <class Form>
+  void registerForm(const char* page);
 
   Dialogs& dialogs_;
   PrintService printService_;
