@@ -14,6 +14,14 @@
 
 namespace kelvara {
 
+namespace {
+// Captions beside a box keep to one line so that the grid column fits them.
+QLabel* unwrapped(QLabel* label) {
+  label->setWordWrap(false);
+  return label;
+}
+}  // namespace
+
 QuadraticForm::QuadraticForm(PageHost& host, Dialogs& dialogs)
     : PageWindow(host, dialogs, "frmQuadratic", QStringLiteral("Quadratic Equations")),
       page_(PageWindow::dialogs()) {
@@ -49,7 +57,8 @@ QuadraticForm::QuadraticForm(PageHost& host, Dialogs& dialogs)
   int row = 0;
   for (const auto& coefficient : coefficients) {
     equationGrid->addWidget(
-        addLabel(coefficient.labelName, QString::fromLatin1(coefficient.caption)), row, 0);
+        unwrapped(addLabel(coefficient.labelName, QString::fromLatin1(coefficient.caption))),
+        row, 0);
     equationGrid->addWidget(addTextBox(coefficient.boxName, coefficient.box), row, 1);
     ++row;
   }
@@ -58,7 +67,7 @@ QuadraticForm::QuadraticForm(PageHost& host, Dialogs& dialogs)
   outputFont.setBold(true);
   output->setFont(outputFont);
   equationGrid->addWidget(output, row++, 1);
-  equationGrid->addWidget(addLabel("lblX", QStringLiteral("       x =")), row, 0);
+  equationGrid->addWidget(unwrapped(addLabel("lblX", QStringLiteral("       x ="))), row, 0);
   equationGrid->addWidget(addTextBox("txtx", page_.txtx), row++, 1);
   equationGrid->addWidget(
       addButton("cmdCalcRoots", QStringLiteral("&Calculate value of x"), &page_.cmdCalcRoots,
@@ -99,7 +108,8 @@ QuadraticForm::QuadraticForm(PageHost& host, Dialogs& dialogs)
   };
   row = 1;
   for (const auto& lower : lowerBoxes) {
-    speedGrid->addWidget(addLabel(lower.labelName, QString::fromLatin1(lower.caption)), row, 0);
+    speedGrid->addWidget(
+        unwrapped(addLabel(lower.labelName, QString::fromLatin1(lower.caption))), row, 0);
     speedGrid->addWidget(addTextBox(lower.boxName, lower.box), row, 1);
     ++row;
   }
@@ -135,6 +145,8 @@ QuadraticForm::QuadraticForm(PageHost& host, Dialogs& dialogs)
   connect(help, &QAction::triggered, this, [this] { run([this] { page_.mnuHelp_Click(); }); });
 
   binding().push();
+  // The long note wraps, which the window's own first sizing underestimates.
+  resize(sizeHint());
 }
 
 }  // namespace kelvara
