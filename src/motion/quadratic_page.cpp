@@ -1,0 +1,183 @@
+#include "motion/quadratic_page.h"
+
+#include "fields/checked.h"
+#include "fields/field_text.h"
+#include "fields/units.h"
+#include "motion/quadratic.h"
+
+namespace kelvara {
+
+namespace {
+
+constexpr const char* kCoefficientAMask = "######0.00000";
+constexpr const char* kReactionMask = "#######0.00";
+constexpr const char* kDistanceMask = "######0.00";
+constexpr const char* kLinearRootMask = "######0.00";
+constexpr const char* kTwoRootsMask = "#####0.000";
+constexpr const char* kSpeedMask = "######0.00";
+constexpr const char* kScrolledReactionMask = "######0.00";
+
+constexpr const char* kRootsJoin = "  or  ";
+constexpr const char* kNoRealRoots = "No real roots";
+// Shown instead of a figure too large (or too small) for the arithmetic to carry.
+constexpr const char* kOutOfRange = "Values out of range";
+
+constexpr int kScrollHundredthsPerSecond = 100;
+constexpr int kLongestReaction = 250;  // 2.50 s
+constexpr int kScrollLargeChange = 25;
+
+Message noXTerms() { return Message{{"You have no x terms in your equation"}}; }
+
+// "0" typed into A, or A left empty, with B given: B·x + C = 0.
+bool isLinear(const TextBox& a, const TextBox& b) {
+  return (a.text == "0" || isEmptyText(a.text)) && !isEmptyText(b.text);
+}
+
+std::string speedLine(double metresPerSecond) {
+  return maskFormat(metresPerSecond, kSpeedMask) + "  m/s  or   " +
+         maskFormat(finite(metresPerSecondToMph(metresPerSecond)), kSpeedMask) + "  mph";
+}
+
+}  // namespace
+
+QuadraticPage::QuadraticPage(Dialogs& dialogs) : dialogs_(dialogs) {
+  txtx.enabled = false;
+  HScroll1.minimum = 0;
+  HScroll1.maximum = kLongestReaction;
+  HScroll1.smallChange = 1;
+  HScroll1.largeChange = kScrollLargeChange;
+  HScroll1.value = 0;
+}
+
+void QuadraticPage::cmdCalcRoots_Click() { solve(); }
+
+void QuadraticPage::cmdSpeed_Click() { solve(); }
+
+void QuadraticPage::solve() {
+  try {
+    // A zero deceleration gives no A = 1/(2a) and so no stopping speed; the other two
+    // coefficients are still filled in from their boxes.
+    bool haveA = true;
+    double a = 0.0;
+    if (!isEmptyText(txtDeceleration.text)) {
+      const double deceleration = fieldValue(txtDeceleration.text);
+      if (deceleration == 0.0) {
+        haveA = false;
+      } else {
+        a = coefficientFromDeceleration(deceleration);
+        txtA.text = maskFormat(a, kCoefficientAMask);
+      }
+    } else {
+      a = fieldValue(txtA.text);
+    }
+
+    double b = 0.0;
+    if (!isEmptyText(txtReaction.text)) {
+      b = fieldValue(txtReaction.text);
+      txtb.text = maskFormatText(txtReaction.text, kReactionMask);
+    } else {
+      b = fieldValue(txtb.text);
+    }
+
+    double c = 0.0;
+    if (!isEmptyText(txtDistance.text)) {
+      c = -fieldValue(txtDistance.text);
+      txtC.text = maskFormat(c, kDistanceMask);
+    } else {
+      c = fieldValue(txtC.text);
+    }
+
+    txtx.enabled = true;
+    if (!haveA) {
+      txtx.text = kNoRealRoots;
+      return;
+    }
+
+    if (isLinear(txtA, txtb)) {
+      if (b == 0.0) {
+        dialogs_.show(noXTerms());
+        return;
+      }
+      txtx.text = maskFormat(linearRoot(b, c), kLinearRootMask);
+      return;
+    }
+
+    solveQuadraticCase(a, b, c, {"######0.000", "######0.000"});
+  } catch (const ArithmeticFailure&) {
+    showOutOfRange();
+  }
+}
+
+void QuadraticPage::solveQuadraticCase(double a, double b, double c,
+                                       DoubleRootMasks doubleRootMasks) {
+  if (isEmptyText(txtA.text) && isEmptyText(txtb.text)) {
+    dialogs_.show(noXTerms());
+    return;
+  }
+
+  const QuadraticRoots roots = solveQuadratic(a, b, c);
+  switch (roots.kind) {
+    case QuadraticRoots::Kind::Two:
+      txtx.text = maskFormat(roots.x1, kTwoRootsMask) + kRootsJoin +
+                  maskFormat(roots.x2, kTwoRootsMask);
+      break;
+    case QuadraticRoots::Kind::Double:
+      txtx.text = maskFormat(roots.x1, doubleRootMasks.first) + kRootsJoin +
+                  maskFormat(roots.x2, doubleRootMasks.second);
+      break;
+    case QuadraticRoots::Kind::None:
+      txtx.text = kNoRealRoots;
+      break;
+  }
+
+  // With a deceleration given the first root is the speed sought; without a current root
+  // (a negative deceleration can leave none) there is no speed to show.
+  if (!isEmptyText(txtDeceleration.text))
+    txtx.text = roots.kind == QuadraticRoots::Kind::None ? kNoRealRoots : speedLine(roots.x1);
+}
+
+void QuadraticPage::HScroll1_Change() {
+  try {
+    const std::string reaction = maskFormat(
+        static_cast<double>(HScroll1.value) / kScrollHundredthsPerSecond, kScrolledReactionMask);
+    txtb.text = reaction;
+    txtReaction.text = reaction;
+
+    // The scroll bar changes only the reaction time: A and C are taken from their boxes as
+    // they stand, not recomputed from the lower boxes.
+    const double b = fieldValue(txtb.text);
+    txtx.enabled = true;
+    if (isLinear(txtA, txtb) && b != 0.0) {
+      txtx.text = maskFormat(linearRoot(b, fieldValue(txtC.text)), kLinearRootMask);
+      return;
+    }
+
+    // Here the second figure of a double root is written to two decimals.
+    solveQuadraticCase(fieldValue(txtA.text), b, fieldValue(txtC.text),
+                       {"#####0.000", "#####0.00"});
+  } catch (const ArithmeticFailure&) {
+    showOutOfRange();
+  }
+}
+
+void QuadraticPage::cmdClear2_Click() {
+  if (moveScrollBar(HScroll1, 0)) HScroll1_Change();
+  for (TextBox* box : {&txtA, &txtb, &txtC, &txtx, &txtDeceleration, &txtReaction, &txtDistance})
+    box->text.clear();
+  txtx.enabled = false;
+}
+
+void QuadraticPage::mnuHelp_Click() {
+  dialogs_.show(Message{{"This page has two purposes. It can be used for solving quadratic "
+                         "equations in general",
+                         "OR",
+                         " it can be used to find the speed from which a driver can just "
+                         "manage to react and stop in a specified distance."}});
+}
+
+void QuadraticPage::showOutOfRange() {
+  txtx.enabled = true;
+  txtx.text = kOutOfRange;
+}
+
+}  // namespace kelvara
