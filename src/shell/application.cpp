@@ -5,6 +5,7 @@
 #include <QTime>
 
 #include "motion/newton_form.h"
+#include "motion/quadratic_form.h"
 #include "shell/menu_form.h"
 #include "shell/placeholder_form.h"
 
@@ -19,7 +20,6 @@ struct PageCaption {
 
 // Window captions of the pages still shown by a placeholder.
 constexpr PageCaption kPlaceholderPages[] = {
-    {"frmQuadratic", "Quadratic Equations"},
     {"frmCurve", "Curves and Critical Speed"},
     {"frmThrow", "Throw Calculations"},
     {"frmMomentum", "Momentum"},
@@ -63,6 +63,7 @@ void Application::registerForm(const char* page) {
 
 void Application::registerPages() {
   registerForm<NewtonForm>("frmNewton");
+  registerForm<QuadraticForm>("frmQuadratic");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));
