@@ -169,14 +169,7 @@ bool NewtonPage::solveCase() {
   } else if (bothEmpty(v_, t_)) {
     const double u = fieldValue(u_), a = fieldValue(a_), s = fieldValue(s_);
     const double squared = squaredSpeedAfterDistance(u, a, s);
-    if (squared < 0.0) {
-      dialogs_.show(kNegativeRoot);
-      return false;
-    }
-    if (a == 0.0) {
-      dialogs_.show(kDivisionByZero);
-      return false;
-    }
+    if (refusesRootOrDivisor(squared, a)) return false;
     txtv.text = result(speedFromSquare(squared), kSpeedUnit);
     txtt.text = result(timeToChangeSpeed(u, written(txtv), a), kTimeUnit);
     writeCompanions(Companions::SpeedVFirst, InitialSpeed::Given);
@@ -209,14 +202,7 @@ bool NewtonPage::solveCase() {
   } else if (bothEmpty(u_, t_)) {
     const double v = fieldValue(v_), a = fieldValue(a_), s = fieldValue(s_);
     const double squared = squaredSpeedBeforeDistance(v, a, s);
-    if (squared < 0.0) {
-      dialogs_.show(kNegativeRoot);
-      return false;
-    }
-    if (a == 0.0) {
-      dialogs_.show(kDivisionByZero);
-      return false;
-    }
+    if (refusesRootOrDivisor(squared, a)) return false;
     txtu.text = result(speedFromSquare(squared), kSpeedUnit);
     txtt.text = result(timeToChangeSpeed(written(txtu), v, a), kTimeUnit);
     writeCompanions(Companions::SpeedUFirst, InitialSpeed::Computed);
@@ -236,6 +222,19 @@ bool NewtonPage::solveCase() {
     writeCompanions(Companions::SpeedVFirst, InitialSpeed::Computed);
   }
   return true;
+}
+
+// The checks of the cases that take a speed from its square and then divide by a.
+bool NewtonPage::refusesRootOrDivisor(double squaredSpeed, double a) {
+  if (squaredSpeed < 0.0) {
+    dialogs_.show(kNegativeRoot);
+    return true;
+  }
+  if (a == 0.0) {
+    dialogs_.show(kDivisionByZero);
+    return true;
+  }
+  return false;
 }
 
 // The mph figure of each speed, into its mph box only where that box is empty, so that a

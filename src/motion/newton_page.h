@@ -41,6 +41,7 @@ class NewtonPage {
   void convertGivenMph();
   bool countIsThree();
   bool solveCase();
+  bool refusesRootOrDivisor(double squaredSpeed, double a);
   void writeCompanions(Companions order, InitialSpeed initialSpeed);
   void finish();
 
