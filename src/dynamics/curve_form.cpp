@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,7 +17,8 @@ namespace kelvara {
 namespace {
 
 // A caption beside its box, one row of a box's grid.
-void addRow(QGridLayout* grid, QWidget* caption, QWidget* box) {
+void addRow(QGridLayout* grid, QLabel* caption, QWidget* box) {
+  caption->setWordWrap(false);
   const int row = grid->rowCount();
   grid->addWidget(caption, row, 0);
   grid->addWidget(box, row, 1);
@@ -59,8 +61,8 @@ CurveForm::CurveForm(PageHost& host, Dialogs& dialogs)
   addRow(lowerGrid,
          addLabel(nullptr, QStringLiteral("Camber in degrees (negative if unfavourable):")),
          addTextBox("txtCamber", page_.txtCamber));
-  addRow(lowerGrid, addLabel("lblLabel6", page_.lblLabel6),
-         addTextBox("txtCriticalSpeed", page_.txtCriticalSpeed));
+  QLineEdit* speed = addTextBox("txtCriticalSpeed", page_.txtCriticalSpeed);
+  addRow(lowerGrid, addLabel("lblLabel6", page_.lblLabel6), speed);
   lowerGrid->setColumnStretch(1, 1);
   geometryGrid->setColumnStretch(1, 1);
 
@@ -82,6 +84,7 @@ CurveForm::CurveForm(PageHost& host, Dialogs& dialogs)
                    "is infinity.")),
       verticalGrid->rowCount(), 0, 1, 2);
   verticalGrid->setColumnStretch(1, 1);
+  verticalGrid->setRowStretch(verticalGrid->rowCount(), 1);
 
   // Braked critical speed, usable once the left-hand side has been calculated.
   auto* braked = new QGroupBox(page());
@@ -95,7 +98,8 @@ CurveForm::CurveForm(PageHost& host, Dialogs& dialogs)
   brakedColumn->addWidget(decelerationHeading);
   brakedColumn->addWidget(addTextBox("txta2", page_.txta2));
   brakedColumn->addWidget(speedHeading);
-  brakedColumn->addWidget(addTextBox("txtBraked", page_.txtBraked));
+  QLineEdit* brakedSpeed = addTextBox("txtBraked", page_.txtBraked);
+  brakedColumn->addWidget(brakedSpeed);
   brakedColumn->addWidget(addButton("cmdCalcBraked",
                                     QStringLiteral("Calculate braked critical &speed"),
                                     &page_.cmdCalcBraked, [this] { page_.cmdCalcBraked_Click(); }));
@@ -119,12 +123,25 @@ CurveForm::CurveForm(PageHost& host, Dialogs& dialogs)
   layout->addLayout(buttons, 4, 0, 1, 2);
   layout->setColumnStretch(0, 3);
   layout->setColumnStretch(1, 2);
+  layout->setRowStretch(3, 1);
 
   QAction* notes = menuBar()->addAction(QStringLiteral("Notes"));
   notes->setObjectName(QStringLiteral("mnuNotes"));
   connect(notes, &QAction::triggered, this, [this] { run([this] { page_.mnuNotes_Click(); }); });
 
+  // Wide enough for a speed with its mph figure and for the braked box's headings.
+  const QFontMetrics metrics = speed->fontMetrics();
+  speed->setMinimumWidth(metrics.horizontalAdvance(
+      QStringLiteral("00000.000  m/s       or        00000.000 mph  ")));
+  brakedSpeed->setMinimumWidth(
+      metrics.horizontalAdvance(QStringLiteral("000000.000 m/s or 000000.000 mph  ")));
+  speedHeading->setMinimumWidth(
+      metrics.horizontalAdvance(QStringLiteral("Critical speed for braked conditions:  ")));
+  resize(sizeHint().expandedTo(QSize(860, 540)));
+
   binding().push();
+  decelerationHeading->setCursorPosition(0);
+  speedHeading->setCursorPosition(0);
 }
 
 }  // namespace kelvara
