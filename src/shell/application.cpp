@@ -4,6 +4,7 @@
 #include <QRandomGenerator>
 #include <QTime>
 
+#include "dynamics/curve_form.h"
 #include "motion/newton_form.h"
 #include "motion/quadratic_form.h"
 #include "shell/menu_form.h"
@@ -20,7 +21,6 @@ struct PageCaption {
 
 // Window captions of the pages still shown by a placeholder.
 constexpr PageCaption kPlaceholderPages[] = {
-    {"frmCurve", "Curves and Critical Speed"},
     {"frmThrow", "Throw Calculations"},
     {"frmMomentum", "Momentum"},
     {"frmCrush", "Crush Analysis"},
@@ -64,6 +64,7 @@ void Application::registerForm(const char* page) {
 void Application::registerPages() {
   registerForm<NewtonForm>("frmNewton");
   registerForm<QuadraticForm>("frmQuadratic");
+  registerForm<CurveForm>("frmCurve");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));
