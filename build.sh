@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev)
+packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev fonts-dejavu-core)
 
 install_missing() {
   local missing=()
