@@ -11,4 +11,8 @@ std::string Message::text() const {
   return joined;
 }
 
+Message notCalculableMessage() {
+  return Message{{"Your values cannot be calculated.", "Clear all boxes and try again."}};
+}
+
 }  // namespace kelvara

@@ -35,6 +35,10 @@ struct Message {
   bool operator==(const Message&) const = default;
 };
 
+// The answer to a figure that no arithmetic can give (a result too large for a double, or
+// a failure a page has no message of its own for).
+Message notCalculableMessage();
+
 // Shows a modal message box and returns the button pressed once it is closed.
 class Dialogs {
  public:

@@ -57,7 +57,7 @@ void PageWindow::run(const std::function<void()>& handler) {
     // Pages report their own failures; this is the last guard so that no figure that is
     // not a number reaches a box and the program carries on.
     qWarning("unhandled arithmetic failure in %s: %s", qPrintable(objectName()), failure.what());
-    boundDialogs_.show(Message{{"Your values cannot be calculated.", "Clear all boxes and try again."}});
+    boundDialogs_.show(notCalculableMessage());
   }
   binding_.push();
 }

@@ -44,8 +44,7 @@ const Message kNegativeRoot{{"Invalid input.", "Your values result in a negative
                              "Clear all boxes and try again."}};
 const Message kDivisionByZero{
     {"Your values have resulted in a division by zero error", "Clear all boxes and try again."}};
-const Message kNotCalculable{
-    {"Your values cannot be calculated.", "Clear all boxes and try again."}};
+const Message kNotCalculable = notCalculableMessage();
 const Message kNegativeTime{
     {"Your values have resulted in a negative time.", "Clear all boxes and try again."}};
 
