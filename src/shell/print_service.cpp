@@ -16,9 +16,11 @@ namespace kelvara {
 
 namespace {
 
-// Draws the window's image centred on the printer's page, shrunk to fit but never enlarged
-// beyond its size on screen.
+// Draws the window's image on a page turned to its shape, centred, shrunk to fit but never
+// enlarged beyond its size on screen.
 bool paintWindow(QWidget& window, QPrinter& printer) {
+  printer.setPageOrientation(window.width() > window.height() ? QPageLayout::Landscape
+                                                               : QPageLayout::Portrait);
   const QPixmap image = window.grab();
   QPainter painter;
   if (!painter.begin(&printer)) return false;
@@ -40,8 +42,6 @@ bool PrintService::printToPdf(QWidget& window, const QString& path) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path);
-  printer.setPageOrientation(window.width() > window.height() ? QPageLayout::Landscape
-                                                               : QPageLayout::Portrait);
   if (!paintWindow(window, printer)) return false;
   QFileInfo written(path);
   return written.exists() && written.size() > 0;
@@ -51,8 +51,6 @@ void PrintService::printWindow(QWidget& window) {
   const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
   if (!defaultPrinter.isNull()) {
     QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-    printer.setPageOrientation(window.width() > window.height() ? QPageLayout::Landscape
-                                                                 : QPageLayout::Portrait);
     if (paintWindow(window, printer)) return;
     dialogs_.show(Message{{"The page could not be sent to the printer " +
                            defaultPrinter.printerName().toStdString() + "."},
