@@ -26,8 +26,6 @@ class PageWindow : public QMainWindow {
   // objectName is the page's name (frmNewton), caption its window title.
   PageWindow(PageHost& host, Dialogs& dialogs, const char* objectName, const QString& caption);
 
-  PageHost& host() { return host_; }
-
   // The Menu button: hide this page and show the menu window.
   void returnToMenu();
 

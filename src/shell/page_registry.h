@@ -21,7 +21,6 @@ class PageRegistry {
   using Factory = std::function<QWidget*()>;
 
   void add(const QString& page, Factory factory);
-  bool knows(const QString& page) const { return factories_.count(page) != 0; }
 
   // Creates the page if it does not exist yet, then shows it in front.
   QWidget* show(const QString& page);
