@@ -125,9 +125,7 @@ CurveForm::CurveForm(PageHost& host, Dialogs& dialogs)
   layout->setColumnStretch(1, 2);
   layout->setRowStretch(3, 1);
 
-  QAction* notes = menuBar()->addAction(QStringLiteral("Notes"));
-  notes->setObjectName(QStringLiteral("mnuNotes"));
-  connect(notes, &QAction::triggered, this, [this] { run([this] { page_.mnuNotes_Click(); }); });
+  addMenuBarItem("mnuNotes", QStringLiteral("Notes"), [this] { page_.mnuNotes_Click(); });
 
   // Wide enough for a speed with its mph figure and for the braked box's headings.
   const QFontMetrics metrics = speed->fontMetrics();

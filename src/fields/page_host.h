@@ -15,6 +15,9 @@ class PageHost {
   virtual void endProgram() = 0;
   // Prints an image of the window as it is displayed.
   virtual void printWindow(QWidget& window) = 0;
+  // Shows another page of the suite by its name (frmDiagram), creating it on first show.
+  // The calling page has hidden itself.
+  virtual void showPage(const char* page) = 0;
 };
 
 }  // namespace kelvara

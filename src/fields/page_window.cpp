@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QSvgWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtGlobal>
@@ -16,14 +19,16 @@ namespace kelvara {
 
 namespace {
 
-class DoubleClickFilter : public QObject {
+// Runs a handler for one kind of mouse event on the widget it watches.
+class MouseEventFilter : public QObject {
  public:
-  DoubleClickFilter(QObject* parent, std::function<void()> handler)
-      : QObject(parent), handler_(std::move(handler)) {}
+  MouseEventFilter(QObject* parent, QEvent::Type type, std::function<void()> handler)
+      : QObject(parent), type_(type), handler_(std::move(handler)) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::MouseButtonDblClick) {
+    if (event->type() == type_ &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
       handler_();
       return true;
     }
@@ -31,6 +36,7 @@ class DoubleClickFilter : public QObject {
   }
 
  private:
+  QEvent::Type type_;
   std::function<void()> handler_;
 };
 
@@ -47,6 +53,11 @@ PageWindow::PageWindow(PageHost& host, Dialogs& dialogs, const char* objectName,
 void PageWindow::returnToMenu() {
   hide();
   host_.showMenu();
+}
+
+void PageWindow::goToPage(const char* page) {
+  hide();
+  host_.showPage(page);
 }
 
 void PageWindow::run(const std::function<void()>& handler) {
@@ -118,6 +129,51 @@ QPushButton* PageWindow::addPrintButton(const char* name) {
                    [this] { host_.printWindow(*this); });
 }
 
+QButtonGroup* PageWindow::addOptionGroup() { return new QButtonGroup(this); }
+
+QRadioButton* PageWindow::addOptionButton(const char* name, const QString& caption,
+                                          OptionButton& control, QButtonGroup* group,
+                                          const std::function<void()>& handler) {
+  auto* widget = new QRadioButton(caption, page());
+  widget->setObjectName(QString::fromLatin1(name));
+  group->addButton(widget);
+  binding_.bind(widget, control);
+  if (handler) connect(widget, &QRadioButton::clicked, this, [this, handler] { run(handler); });
+  return widget;
+}
+
+QCheckBox* PageWindow::addCheckBox(const char* name, const QString& caption, CheckBox& control,
+                                   const std::function<void()>& handler) {
+  auto* widget = new QCheckBox(caption, page());
+  widget->setObjectName(QString::fromLatin1(name));
+  binding_.bind(widget, control);
+  if (handler) connect(widget, &QCheckBox::clicked, this, [this, handler] { run(handler); });
+  return widget;
+}
+
+QWidget* PageWindow::addPicture(const char* name, const QString& resource, PictureBox& control) {
+  auto* widget = new QSvgWidget(resource, page());
+  widget->setObjectName(QString::fromLatin1(name));
+  widget->setFixedSize(widget->sizeHint());
+  binding_.bind(widget, control);
+  return widget;
+}
+
+QMenu* PageWindow::addMenu(const char* name, const QString& caption) {
+  QMenu* menu = menuBar()->addMenu(caption);
+  menu->setObjectName(QString::fromLatin1(name));
+  menu->menuAction()->setObjectName(QString::fromLatin1(name));
+  return menu;
+}
+
+QAction* PageWindow::addMenuBarItem(const char* name, const QString& caption,
+                                    const std::function<void()>& handler) {
+  QAction* action = menuBar()->addAction(caption);
+  action->setObjectName(QString::fromLatin1(name));
+  connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+  return action;
+}
+
 QAction* PageWindow::addMenuItem(QMenu* menu, const char* name, const QString& caption,
                                  const std::function<void()>& handler) {
   QAction* action = menu->addAction(caption);
@@ -127,7 +183,13 @@ QAction* PageWindow::addMenuItem(QMenu* menu, const char* name, const QString& c
 }
 
 void PageWindow::onDoubleClick(QWidget* widget, const std::function<void()>& handler) {
-  widget->installEventFilter(new DoubleClickFilter(widget, [this, handler] { run(handler); }));
+  widget->installEventFilter(new MouseEventFilter(widget, QEvent::MouseButtonDblClick,
+                                                  [this, handler] { run(handler); }));
+}
+
+void PageWindow::onClick(QWidget* widget, const std::function<void()>& handler) {
+  widget->installEventFilter(
+      new MouseEventFilter(widget, QEvent::MouseButtonPress, [this, handler] { run(handler); }));
 }
 
 void PageWindow::closeEvent(QCloseEvent* event) {

@@ -4,11 +4,14 @@
 // and closing the window wired to the shell through PageHost.
 
 #include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QString>
 #include <functional>
@@ -28,6 +31,8 @@ class PageWindow : public QMainWindow {
 
   // The Menu button: hide this page and show the menu window.
   void returnToMenu();
+  // Hide this page and show another one (the crush page's parameter diagram).
+  void goToPage(const char* page);
 
  protected:
   // The dialogs to hand to the page logic: before each box they put on the screen
@@ -54,11 +59,30 @@ class PageWindow : public QMainWindow {
   QPushButton* addMenuButton(const char* name);
   QPushButton* addExitButton(const char* name);
   QPushButton* addPrintButton(const char* name);
+  // Option buttons that exclude one another. The group may be left with none selected
+  // (the binding unchecks it when the page logic clears every value).
+  QButtonGroup* addOptionGroup();
+  // An option button of group; handler (may be empty) runs when the investigator clicks it,
+  // after the new choice has reached the controls.
+  QRadioButton* addOptionButton(const char* name, const QString& caption, OptionButton& control,
+                                QButtonGroup* group, const std::function<void()>& handler = {});
+  // A check box; handler (may be empty) runs when the investigator clicks it.
+  QCheckBox* addCheckBox(const char* name, const QString& caption, CheckBox& control,
+                         const std::function<void()>& handler = {});
+  // A picture from the compiled-in resources (":/dynamics/overturn.svg"), shown at its own
+  // size; control holds whether it is visible.
+  QWidget* addPicture(const char* name, const QString& resource, PictureBox& control);
+  // A drop-down menu on the menu bar, and an item directly on the menu bar (Notes).
+  QMenu* addMenu(const char* name, const QString& caption);
+  QAction* addMenuBarItem(const char* name, const QString& caption,
+                          const std::function<void()>& handler);
   // A menu item running handler.
   QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,
                        const std::function<void()>& handler);
   // Runs handler on a double click on widget (radio buttons have no such signal).
   void onDoubleClick(QWidget* widget, const std::function<void()>& handler);
+  // Runs handler on a left click on a widget that has no click signal (a picture, a label).
+  void onClick(QWidget* widget, const std::function<void()>& handler);
 
   void closeEvent(QCloseEvent* event) override;
 

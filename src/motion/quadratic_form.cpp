@@ -140,9 +140,7 @@ QuadraticForm::QuadraticForm(PageHost& host, Dialogs& dialogs)
   credit->setMargin(2);
   outer->addWidget(credit);
 
-  QAction* help = menuBar()->addAction(QStringLiteral("Help"));
-  help->setObjectName(QStringLiteral("mnuHelp"));
-  connect(help, &QAction::triggered, this, [this] { run([this] { page_.mnuHelp_Click(); }); });
+  addMenuBarItem("mnuHelp", QStringLiteral("Help"), [this] { page_.mnuHelp_Click(); });
 
   binding().push();
   // The long note wraps, which the window's own first sizing underestimates.

@@ -84,4 +84,6 @@ void Application::endProgram() { end_(); }
 
 void Application::printWindow(QWidget& window) { printService_.printWindow(window); }
 
+void Application::showPage(const char* page) { registry_.show(QString::fromLatin1(page)); }
+
 }  // namespace kelvara

@@ -74,9 +74,7 @@ MenuForm::MenuForm(PageHost& host, Dialogs& dialogs, PageOpener openPage, int ph
   layout->addLayout(buttons, 2, 0);
   layout->addWidget(lblAuthor, 2, 1);
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-  help->setObjectName(QStringLiteral("mnuHelp"));
-  help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
+  QMenu* help = addMenu("mnuHelp", QStringLiteral("Help"));
   addMenuItem(help, "mnuAuthor", QStringLiteral("Author"), [this] { page_.mnuAuthor_Click(); });
   addMenuItem(help, "mnuAbout", QStringLiteral("About"), [this] { page_.mnuAbout_Click(); });
   addMenuItem(help, "mnuInformation", QStringLiteral("Information"),

@@ -1,5 +1,6 @@
 // The page window base every calculator page is built on: binding, handlers, page buttons.
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,6 +53,8 @@ struct SamplePage {
   Label lblCaption{"Critical Speed in m/s:"};
   ScrollBar HScroll1;
   OptionButton optA, optB;
+  CheckBox chkFront;
+  PictureBox Picture1;
   std::string seenBeforeMessage;
   int changes = 0;
 };
@@ -65,14 +68,20 @@ class SampleForm : public PageWindow {
     layout->addWidget(addTextBox("txtOut", page_.txtOut));
     layout->addWidget(addLabel("lblCaption", page_.lblCaption));
     layout->addWidget(addScrollBar("HScroll1", page_.HScroll1, [this] { page_.HScroll1_Change(); }));
-    auto* group = new QButtonGroup(this);
-    for (auto [name, control] : {std::pair{"optA", &page_.optA}, std::pair{"optB", &page_.optB}}) {
-      auto* option = new QRadioButton(QString::fromLatin1(name), page());
-      option->setObjectName(QString::fromLatin1(name));
-      group->addButton(option);
-      binding().bind(option, *control);
-      layout->addWidget(option);
-    }
+    QButtonGroup* group = addOptionGroup();
+    layout->addWidget(addOptionButton("optA", QStringLiteral("A"), page_.optA, group,
+                                      [this] { page_.lblCaption.caption = "A chosen"; }));
+    layout->addWidget(addOptionButton("optB", QStringLiteral("B"), page_.optB, group));
+    layout->addWidget(addCheckBox("chkFront", QStringLiteral("Front"), page_.chkFront,
+                                  [this] { page_.txtOut.text = page_.chkFront.value ? "on" : "off"; }));
+    QWidget* picture = addPicture("Picture1", QStringLiteral(":/photographs/bend.svg"),
+                                  page_.Picture1);
+    onClick(picture, [this] { page_.Picture1.visible = false; });
+    layout->addWidget(picture);
+    addMenuBarItem("mnuNotes", QStringLiteral("Notes"),
+                   [this] { page_.dialogs.show(Message{{"a note"}}); });
+    layout->addWidget(addButton("cmdDiagram", QStringLiteral("Diagram"), nullptr,
+                                [this] { goToPage("frmDiagram"); }));
     layout->addWidget(addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
                                 [this] { page_.cmdCalculate_Click(); }));
     layout->addWidget(addButton("cmdClear", QStringLiteral("&Clear"), nullptr,
@@ -149,6 +158,35 @@ class PageWindowTest : public QObject {
     clickOption(&form, "optA");  // the group is exclusive again
     clickOption(&form, "optB");
     QVERIFY(!widgetNamed<QRadioButton>(&form, "optA")->isChecked());
+  }
+
+  void optionsCheckBoxesPicturesAndMenuItemsRunTheirHandlers() {
+    FakeHost host;
+    RecordingDialogs dialogs;
+    SampleForm form(host, dialogs);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    clickOption(&form, "optA");
+    QVERIFY(form.page_.optA.value);
+    QCOMPARE(widgetNamed<QLabel>(&form, "lblCaption")->text(), QStringLiteral("A chosen"));
+    clickOption(&form, "chkFront");
+    QCOMPARE(textOf(&form, "txtOut"), QStringLiteral("on"));
+    clickOption(&form, "chkFront");
+    QCOMPARE(textOf(&form, "txtOut"), QStringLiteral("off"));
+
+    auto* picture = widgetNamed<QWidget>(&form, "Picture1");
+    QVERIFY(picture->isVisible());
+    QTest::mouseClick(picture, Qt::LeftButton);
+    QVERIFY(!picture->isVisible());
+
+    auto* notes = form.findChild<QAction*>(QStringLiteral("mnuNotes"));
+    QVERIFY(notes != nullptr);
+    notes->trigger();
+    QCOMPARE(dialogs.lines(), (std::vector<std::vector<std::string>>{{"a note"}}));
+
+    clickOn(&form, "cmdDiagram");
+    QVERIFY(!form.isVisible());
+    QCOMPARE(host.pagesShown, std::vector<std::string>{"frmDiagram"});
   }
 
   void anUnreportedArithmeticFailureNeverReachesABox() {
