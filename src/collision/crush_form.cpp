@@ -85,9 +85,14 @@ class ReportState {
     for (const Background& kept : backgrounds_) {
       QPalette palette = kept.widget->palette();
       palette.setColor(QPalette::Window, light);
+      // Option buttons fill their background in the button colour.
+      palette.setColor(kept.widget->backgroundRole(), light);
       kept.widget->setPalette(palette);
       kept.widget->setAutoFillBackground(true);
     }
+    // A hidden button would hand its focus on to the next box, which selects its text.
+    for (const Button& button : buttons_)
+      if (button.widget->hasFocus()) button.widget->clearFocus();
     for (const Button& button : buttons_) button.widget->hide();
   }
 
@@ -288,6 +293,7 @@ CrushForm::CrushForm(PageHost& host, Dialogs& dialogs)
   QLineEdit* credit = addTextBox("Text1", page_.Text1);
   credit->setReadOnly(true);
   credit->setFrame(false);
+  credit->setFocusPolicy(Qt::NoFocus);
 
   auto* layout = new QVBoxLayout(page());
   layout->addWidget(title);

@@ -137,7 +137,9 @@ DiagramForm::DiagramForm(PageHost& host, Dialogs& dialogs)
   buttons->addWidget(addButton("cmdPrintdiagram", QStringLiteral("&Print Diagram"), nullptr,
                                [this] { host_.printWindow(*this); }));
   buttons->addStretch(1);
-  buttons->addWidget(addLabel("Label1", QStringLiteral("Kelvara Software Ltd, 2026")));
+  QLabel* credit = addLabel("Label1", QStringLiteral("Kelvara Software Ltd, 2026"));
+  credit->setWordWrap(false);
+  buttons->addWidget(credit);
   buttons->addStretch(1);
   buttons->addWidget(addButton("cmdReturntocrushfrm", QStringLiteral("&Return to Crush Analysis"),
                                nullptr, [this] { goToPage("frmCrush"); }));

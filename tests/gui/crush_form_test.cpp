@@ -261,6 +261,11 @@ class CrushFormTest : public QObject {
     widgetNamed<QLineEdit>(form.get(), "txtMass2")->setFocus();
     QCOMPARE(form->focusWidget()->objectName(), QStringLiteral("txtMass2"));
     const std::vector<Look> before = looks(form.get());
+    const auto selected = [this] {
+      for (QLineEdit* box : form->findChildren<QLineEdit*>())
+        if (box->hasSelectedText()) return box->objectName();
+      return QString();
+    };
     const QColor light = form->palette().color(QPalette::Light);
     QVERIFY(light != form->palette().color(QPalette::Window));
 
@@ -274,10 +279,11 @@ class CrushFormTest : public QObject {
         QCOMPARE(window.palette().color(QPalette::Window), light);
         for (const char* name : {"lblCrushTitle", "lblC4", "lblBarrierspeed", "opt6readings"}) {
           auto* widget = widgetNamed<QWidget>(form.get(), name);
-          QCOMPARE(widget->palette().color(QPalette::Window), light);
+          QCOMPARE(widget->palette().color(widget->backgroundRole()), light);
           QVERIFY(widget->autoFillBackground());
         }
         for (const char* button : kButtons) QVERIFY2(!shown(button), button);
+        QCOMPARE(selected(), QString());
         QVERIFY(shown("txtEnergy1"));
         QCOMPARE(textOf(form.get(), "txtEnergy1"), QStringLiteral("18466"));
         if (outcome == Outcome::Failed)
@@ -290,6 +296,17 @@ class CrushFormTest : public QObject {
       for (const char* button : kButtons) QVERIFY2(shown(button), button);
       QCOMPARE(dialogs.shown.size(), std::size_t(outcome == Outcome::Failed ? 1 : 0));
     }
+
+    // Printed from the Calculate button: the focus is not handed on to a box meanwhile,
+    // and comes back to the button.
+    widgetNamed<QPushButton>(form.get(), "cmdCalculate7")->setFocus();
+    host.onPrint = [&](QWidget&) {
+      QCOMPARE(selected(), QString());
+      QVERIFY(qobject_cast<QLineEdit*>(form->focusWidget()) == nullptr);
+    };
+    item("mnuPrintform")->trigger();
+    QCOMPARE(form->focusWidget()->objectName(), QStringLiteral("cmdCalculate7"));
+    QCOMPARE(selected(), QString());
   }
 
   void menuAndExit() {
