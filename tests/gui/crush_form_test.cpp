@@ -242,15 +242,6 @@ class CrushFormTest : public QObject {
     for (const char* box : kResults) QCOMPARE(textOf(form.get(), box), QString());
   }
 
-  void helpItemsShowTheirMessages() {
-    item("mnuInstructions")->trigger();
-    item("mnuLimitations")->trigger();
-    item("mnuAbout")->trigger();
-    QCOMPARE(dialogs.shown.size(), std::size_t(3));
-    QCOMPARE(dialogs.shown[0].lines.size(), std::size_t(11));
-    QCOMPARE(dialogs.shown[1].lines.size(), std::size_t(5));
-  }
-
   // The report: light background and no buttons while printing; afterwards the page
   // exactly as before, whether the print worked, failed or was cancelled.
   void printFormPrintsAReportAndPutsThePageBack() {
