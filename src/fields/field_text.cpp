@@ -59,7 +59,8 @@ NumberExtent numberPrefix(std::string_view text) {
 
 // Converts a text that numberPrefix accepted in full. Too large a number gives the largest
 // finite double of its sign, too small a one gives zero.
-double convertNumber(std::string_view number, const NumberExtent& extent) {
+double convertNumber(std::string_view number, const NumberExtent& extent,
+                     bool* tooLarge = nullptr) {
   std::string normal(number);
   if (extent.exponentAt != 0) normal[extent.exponentAt] = 'e';
   bool negative = !normal.empty() && normal[0] == '-';
@@ -81,11 +82,12 @@ double convertNumber(std::string_view number, const NumberExtent& extent) {
     }
     bool overflow = extent.integerDigits + exponent > 0;
     value = overflow ? std::numeric_limits<double>::max() : 0.0;
+    if (overflow && tooLarge != nullptr) *tooLarge = true;
   }
   return negative ? -value : value;
 }
 
-double radixInteger(std::string_view digits, int radix) {
+double radixInteger(std::string_view digits, int radix, bool* tooLarge) {
   double value = 0.0;
   for (char c : digits) {
     int digit;
@@ -96,7 +98,9 @@ double radixInteger(std::string_view digits, int radix) {
     if (digit >= radix) break;
     value = value * radix + digit;
   }
-  return std::isfinite(value) ? value : std::numeric_limits<double>::max();
+  if (std::isfinite(value)) return value;
+  if (tooLarge != nullptr) *tooLarge = true;
+  return std::numeric_limits<double>::max();
 }
 
 std::string_view trimBlanks(std::string_view text) {
@@ -147,9 +151,8 @@ std::string scaledRounded(const DecimalDigits& decimal, int decimals) {
   return kept;
 }
 
-}  // namespace
-
-double fieldValue(std::string_view text) {
+// The field value; tooLarge (may be null) is set when the number does not fit a double.
+double readFieldValue(std::string_view text, bool* tooLarge) {
   std::string packed;
   packed.reserve(text.size());
   for (char c : text)
@@ -157,12 +160,23 @@ double fieldValue(std::string_view text) {
   std::string_view rest(packed);
   if (rest.size() >= 2 && rest[0] == '&') {
     char radix = static_cast<char>(std::toupper(static_cast<unsigned char>(rest[1])));
-    if (radix == 'H') return radixInteger(rest.substr(2), 16);
-    if (radix == 'O') return radixInteger(rest.substr(2), 8);
+    if (radix == 'H') return radixInteger(rest.substr(2), 16, tooLarge);
+    if (radix == 'O') return radixInteger(rest.substr(2), 8, tooLarge);
   }
   NumberExtent extent = numberPrefix(rest);
   if (extent.length == 0) return 0.0;
-  return convertNumber(rest.substr(0, extent.length), extent);
+  return convertNumber(rest.substr(0, extent.length), extent, tooLarge);
+}
+
+}  // namespace
+
+double fieldValue(std::string_view text) { return readFieldValue(text, nullptr); }
+
+double checkedFieldValue(std::string_view text) {
+  bool tooLarge = false;
+  const double value = readFieldValue(text, &tooLarge);
+  if (tooLarge) throw ArithmeticFailure(ArithmeticFailure::Kind::NotFinite);
+  return value;
 }
 
 bool isEmptyText(std::string_view text) { return text.empty(); }

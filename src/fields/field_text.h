@@ -16,6 +16,10 @@ namespace kelvara {
 // digits reads as 0, and a number too large for a double reads as the largest finite one.
 double fieldValue(std::string_view text);
 
+// The field value for a page that treats a number too large for a double as an arithmetic
+// failure: throws ArithmeticFailure(NotFinite) where fieldValue reads the largest finite one.
+double checkedFieldValue(std::string_view text);
+
 // A box counts as not given only when its text has no characters at all.
 bool isEmptyText(std::string_view text);
 

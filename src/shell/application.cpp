@@ -4,6 +4,8 @@
 #include <QRandomGenerator>
 #include <QTime>
 
+#include "collision/crush_form.h"
+#include "collision/diagram_form.h"
 #include "dynamics/curve_form.h"
 #include "motion/newton_form.h"
 #include "motion/quadratic_form.h"
@@ -23,7 +25,6 @@ struct PageCaption {
 constexpr PageCaption kPlaceholderPages[] = {
     {"frmThrow", "Throw Calculations"},
     {"frmMomentum", "Momentum"},
-    {"frmCrush", "Crush Analysis"},
     {"frmReaction", "Reaction times and Walking Speeds"},
     {"frmOverturn", "Overturn Calculation"},
     {"frmMaxspeed", "Maximum Speed"},
@@ -65,6 +66,8 @@ void Application::registerPages() {
   registerForm<NewtonForm>("frmNewton");
   registerForm<QuadraticForm>("frmQuadratic");
   registerForm<CurveForm>("frmCurve");
+  registerForm<CrushForm>("frmCrush");
+  registerForm<DiagramForm>("frmDiagram");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));

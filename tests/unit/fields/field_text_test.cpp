@@ -65,6 +65,20 @@ TEST(FieldValue, NumbersBeyondADoubleStayFinite) {
   EXPECT_EQ(fieldValue(std::string(400, '9')), std::numeric_limits<double>::max());
 }
 
+TEST(CheckedFieldValue, RefusesOnlyANumberTooLargeToRead) {
+  for (const char* text : {"1E400", " -1e999 mph", "&HFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"
+                           "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"
+                           "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"
+                           "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"}) {
+    EXPECT_THROW(checkedFieldValue(text), ArithmeticFailure) << text;
+  }
+  EXPECT_EQ(checkedFieldValue("1.7976931348623157E308"), std::numeric_limits<double>::max());
+  EXPECT_EQ(checkedFieldValue("1e-999"), 0.0);
+  EXPECT_EQ(checkedFieldValue("12.5 cm"), 12.5);
+  EXPECT_EQ(checkedFieldValue(""), 0.0);
+  EXPECT_EQ(checkedFieldValue("abc"), 0.0);
+}
+
 TEST(EmptyTest, OnlyTheTextOfLengthZeroIsEmpty) {
   EXPECT_TRUE(isEmptyText(""));
   EXPECT_FALSE(isEmptyText(" "));

@@ -1,0 +1,250 @@
+#include "collision/crush_page.h"
+
+#include "collision/crush.h"
+#include "fields/checked.h"
+#include "fields/field_text.h"
+#include "fields/units.h"
+
+namespace kelvara {
+
+using namespace crush;
+
+namespace {
+
+constexpr const char* kEnergyMask = "########0";
+constexpr const char* kForceMask = "########0";
+constexpr const char* kSpeedMask = "########0.0";
+constexpr const char* kMph = " mph  or  ";
+constexpr const char* kMetresPerSecond = " m/s";
+
+const Message kNoCoefficients{{"You have not entered any Crush Coefficients"}};
+const Message kInvalidData{
+    {"Your data is invalid. Check the data. Have you used the data from the pull down menus? "}};
+
+const Message kInstructions{{
+    "(a) Select Vehicle 1 Category",
+    "(b) Choose equivalent vehicle from the pull down menu.",
+    "(c) Do the same for vehicle 2 in the pull down menu for Vehicle 2 Category.",
+    "(d) Choose the Collision type for vehicle 1.",
+    "(e) Choose the collision type for vehicle 2.",
+    "(f) This procedure will insert the default stiffness coefficients.",
+    "(g) Complete the rest of the form down to the masses of the two vehicles.",
+    "(h) You can edit any of the cells at any stage including those for the stiffness "
+    "coefficients.",
+    "(i) When you are satisfied that all input cells have been filled correctly, click on "
+    "'Calculate'.",
+    "(j) You can edit any of the input cells and click on 'Calculate' again.",
+    "(k) Click the Parameter Diagram button to see what dimensions are needed.",
+}};
+
+const Message kLimitations{{
+    "The following assumptions are made in this programme:",
+    "(a)  The coefficient of elasticity is zero.",
+    "(b)  Collisions take place at one instant in time.",
+    "(c)  Only 6, 4 or 2 crush measurements are catered for. With existing crush measurements "
+    "other than 6 values, ",
+    "      plot a graph of the profile and obtain 6, 4 or 2 measurements from that graph",
+}};
+
+const Message kAbout{{
+    "This suite of programmes is designed as an aid to accident investigators. The crush "
+    "analysis is based on the CRASH3 algorithm and gives a first estimate of the energy "
+    "absorbed, the impact forces and the changes of speed. More sophisticated dedicated "
+    "programs give more precise results and deal with further aspects of a collision, such as "
+    "spin-out and the directions the vehicles take after the impact.",
+    "Kelvara Software Ltd, 2026",
+}};
+
+bool filled(const TextBox* box) { return !isEmptyText(box->text); }
+
+}  // namespace
+
+CrushPage::CrushPage(Dialogs& dialogs) : dialogs_(dialogs) {
+  Text1.text = "Kelvara Software Ltd, 2026";
+  opt2readings.value = true;
+  for (int reading = 3; reading <= 6; ++reading)
+    for (int number : {1, 2}) vehicle(number).cells[static_cast<std::size_t>(reading - 1)]->enabled = false;
+  for (TextBox* box : resultBoxes()) box->enabled = false;
+  lblC1.caption = "C1";
+  lblC2.caption = "C2";
+  lblC3.caption = "C3";
+  lblC4.caption = "C4";
+  lblC5.caption = "C5";
+  lblC6.caption = "C6";
+}
+
+CrushPage::Vehicle CrushPage::vehicle(int number) {
+  if (number == 1)
+    return {&txtCoefficientA1, &txtCoefficientB1, &txtWidthdamage1,
+            {&txtC11, &txtC21, &txtC31, &txtC41, &txtC51, &txtC61},
+            &txtForceangle1, &txth1, &txtMass1, &txtEnergy1, &txtForce1, &txtEBS1, &txtDeltaV1};
+  return {&txtCoefficientA2, &txtCoefficientB2, &txtWidthdamage2,
+          {&txtC12, &txtC22, &txtC32, &txtC42, &txtC52, &txtC62},
+          &txtForceangle2, &txth2, &txtMass2, &txtEnergy2, &txtForce2, &txtEBS2, &txtDeltaV2};
+}
+
+std::array<TextBox*, 8> CrushPage::resultBoxes() {
+  return {&txtEnergy1, &txtEnergy2, &txtForce1, &txtForce2,
+          &txtEBS1,    &txtEBS2,    &txtDeltaV1, &txtDeltaV2};
+}
+
+// ---- categories and collision types ------------------------------------------------------
+
+void CrushPage::category_Click(int vehicle, std::size_t category) {
+  chooseCategory(vehicle == 1 ? category1_ : category2_, kVehicleCategories.at(category), vehicle);
+}
+
+void CrushPage::collisionType_Click(int number, CollisionType type) {
+  const Stiffness stiffness = collisionStiffness(storedCategory(number), type);
+  Vehicle side = vehicle(number);
+  side.A->text = shortestText(stiffness.A);
+  side.B->text = shortestText(stiffness.B);
+}
+
+// ---- readings ----------------------------------------------------------------------------
+
+int CrushPage::readings() const {
+  if (opt6readings.value) return 6;
+  if (opt4readings.value) return 4;
+  return 2;
+}
+
+// Column heads shown and cells enabled up to the number of readings; disabled cells keep
+// their texts.
+void CrushPage::layOutReadings(int readings) {
+  const std::array<Label*, 6> heads{&lblC1, &lblC2, &lblC3, &lblC4, &lblC5, &lblC6};
+  for (int reading = 1; reading <= 6; ++reading) {
+    const bool used = reading <= readings;
+    heads[static_cast<std::size_t>(reading - 1)]->visible = used;
+    for (int number : {1, 2}) vehicle(number).cells[static_cast<std::size_t>(reading - 1)]->enabled = used;
+  }
+}
+
+void CrushPage::opt2readings_Click() { layOutReadings(2); }
+void CrushPage::opt4readings_Click() { layOutReadings(4); }
+void CrushPage::opt6readings_Click() { layOutReadings(6); }
+
+// Selecting an option from the program: its layout runs only when it was not selected yet.
+void CrushPage::selectReadings(OptionButton& option, int readings) {
+  if (option.value) return;
+  opt2readings.value = opt4readings.value = opt6readings.value = false;
+  option.value = true;
+  layOutReadings(readings);
+}
+
+// Three tests on vehicle 1's cells, one after the other; the last that holds decides.
+// Disabled cells count by their texts as well.
+void CrushPage::chooseReadingsFromVehicle1() {
+  if (!filled(&txtC31)) selectReadings(opt2readings, 2);
+  if (filled(&txtC41) && !filled(&txtC51)) selectReadings(opt4readings, 4);
+  if (filled(&txtC51) && filled(&txtC61)) selectReadings(opt6readings, 6);
+}
+
+// ---- calculation -------------------------------------------------------------------------
+
+void CrushPage::cmdCalculate7_Click() {
+  for (TextBox* box : resultBoxes()) box->enabled = true;
+  chooseReadingsFromVehicle1();
+  try {
+    calculate();
+  } catch (const ArithmeticFailure&) {
+    dialogs_.show(kInvalidData);
+    for (TextBox* box : resultBoxes()) box->text.clear();
+  }
+}
+
+void CrushPage::calculate() {
+  struct Inputs {
+    CrushReadings c{};
+    double L = 0.0, theta = 0.0, h = 0.0, A = 0.0, B = 0.0, m = 0.0;
+  };
+  Inputs in1, in2;
+  const Vehicle v1 = vehicle(1);
+  const Vehicle v2 = vehicle(2);
+  // Every value is read, and a number too large to read fails, before any check.
+  for (std::size_t i = 0; i < 6; ++i) in1.c[i] = checkedFieldValue(v1.cells[i]->text);
+  for (std::size_t i = 0; i < 6; ++i) in2.c[i] = checkedFieldValue(v2.cells[i]->text);
+  in1.L = checkedFieldValue(v1.width->text);
+  in2.L = checkedFieldValue(v2.width->text);
+  in1.theta = checkedFieldValue(v1.angle->text);
+  in2.theta = checkedFieldValue(v2.angle->text);
+  in1.h = checkedFieldValue(v1.momentArm->text);
+  in2.h = checkedFieldValue(v2.momentArm->text);
+  in1.A = checkedFieldValue(v1.A->text);
+  in2.A = checkedFieldValue(v2.A->text);
+  in1.B = checkedFieldValue(v1.B->text);
+  in2.B = checkedFieldValue(v2.B->text);
+
+  if (in1.B == 0.0 || in2.B == 0.0) {
+    dialogs_.show(kNoCoefficients);
+    return;
+  }
+
+  results1_.G = crushConstant(in1.A, in1.B);
+  results2_.G = crushConstant(in2.A, in2.B);
+
+  const int n = readings();
+  results1_.E = crushEnergy(n, in1.c, in1.L, in1.theta, in1.A, in1.B, results1_.G);
+  results2_.E = crushEnergy(n, in2.c, in2.L, in2.theta, in2.A, in2.B, results2_.G);
+  txtEnergy1.text = maskFormat(results1_.E, kEnergyMask);
+  txtEnergy2.text = maskFormat(results2_.E, kEnergyMask);
+  results1_.F = impactForce(n, in1.c, in1.L, in1.theta, in1.A, in1.B);
+  results2_.F = impactForce(n, in2.c, in2.L, in2.theta, in2.A, in2.B);
+  txtForce1.text = maskFormat(results1_.F, kForceMask);
+  txtForce2.text = maskFormat(results2_.F, kForceMask);
+
+  results1_.gamma = effectiveMassFactor(category1_.radiusOfGyration, in1.h);
+  results2_.gamma = effectiveMassFactor(category2_.radiusOfGyration, in2.h);
+
+  in1.m = checkedFieldValue(txtMass1.text);
+  in2.m = checkedFieldValue(txtMass2.text);
+
+  results1_.EBS = barrierSpeedMph(results1_.E, results1_.gamma, in1.m);
+  results2_.EBS = barrierSpeedMph(results2_.E, results2_.gamma, in2.m);
+  const double total = finite(results1_.E + results2_.E);
+  results1_.deltaV = deltaVMph(total, results1_.gamma, in1.m, results2_.gamma, in2.m);
+  results2_.deltaV = deltaVMph(total, results2_.gamma, in2.m, results1_.gamma, in1.m);
+
+  // Every figure is formatted before any is written, so that a failure leaves no half line.
+  const std::string ebs1 = maskFormat(results1_.EBS, kSpeedMask);
+  const std::string ebs2 = maskFormat(results2_.EBS, kSpeedMask);
+  const auto deltaVText = [](double mph) {
+    return maskFormat(mph, kSpeedMask) + kMph + maskFormat(mphToMetresPerSecond(mph), kSpeedMask) +
+           kMetresPerSecond;
+  };
+  const std::string deltaV1 = deltaVText(results1_.deltaV);
+  const std::string deltaV2 = deltaVText(results2_.deltaV);
+  txtEBS1.text = ebs1;
+  txtEBS2.text = ebs2;
+  txtDeltaV1.text = deltaV1;
+  txtDeltaV2.text = deltaV2;
+}
+
+void CrushPage::cmdEdit_Click() {
+  for (TextBox* box : resultBoxes()) {
+    box->text.clear();
+    box->enabled = false;
+  }
+}
+
+// Every input and result box; the readings option, the enabled states, the credit line and
+// the stored categories stay.
+void CrushPage::cmdClear2_Click() {
+  txtVehicle1model.text.clear();
+  txtVehicle2model.text.clear();
+  for (int number : {1, 2}) {
+    const Vehicle side = vehicle(number);
+    for (TextBox* box : {side.A, side.B, side.width, side.angle, side.momentArm, side.mass})
+      box->text.clear();
+    for (TextBox* cell : side.cells) cell->text.clear();
+  }
+  for (TextBox* box : resultBoxes()) box->text.clear();
+}
+
+// ---- help --------------------------------------------------------------------------------
+
+void CrushPage::mnuInstructions_Click() { dialogs_.show(kInstructions); }
+void CrushPage::mnuLimitations_Click() { dialogs_.show(kLimitations); }
+void CrushPage::mnuAbout_Click() { dialogs_.show(kAbout); }
+
+}  // namespace kelvara
