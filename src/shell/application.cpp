@@ -5,6 +5,7 @@
 #include <QTime>
 
 #include "dynamics/curve_form.h"
+#include "dynamics/max_speed_form.h"
 #include "dynamics/partial_braking_form.h"
 #include "motion/newton_form.h"
 #include "motion/quadratic_form.h"
@@ -27,7 +28,6 @@ constexpr PageCaption kPlaceholderPages[] = {
     {"frmCrush", "Crush Analysis"},
     {"frmReaction", "Reaction times and Walking Speeds"},
     {"frmOverturn", "Overturn Calculation"},
-    {"frmMaxspeed", "Maximum Speed"},
     {"frmFlight", "Flight paths"},
     {"frmAlcohol", "Alcohol back-tracking"},
     {"frmCycle", "Motorcycle crush"},
@@ -66,6 +66,7 @@ void Application::registerPages() {
   registerForm<QuadraticForm>("frmQuadratic");
   registerForm<CurveForm>("frmCurve");
   registerForm<PartialBrakingForm>("frmPartialbraking");
+  registerForm<MaxSpeedForm>("frmMaxspeed");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));
