@@ -6,6 +6,7 @@
 
 #include "dynamics/curve_form.h"
 #include "dynamics/max_speed_form.h"
+#include "dynamics/overturn_form.h"
 #include "dynamics/partial_braking_form.h"
 #include "motion/newton_form.h"
 #include "motion/quadratic_form.h"
@@ -27,7 +28,6 @@ constexpr PageCaption kPlaceholderPages[] = {
     {"frmMomentum", "Momentum"},
     {"frmCrush", "Crush Analysis"},
     {"frmReaction", "Reaction times and Walking Speeds"},
-    {"frmOverturn", "Overturn Calculation"},
     {"frmFlight", "Flight paths"},
     {"frmAlcohol", "Alcohol back-tracking"},
     {"frmCycle", "Motorcycle crush"},
@@ -67,6 +67,7 @@ void Application::registerPages() {
   registerForm<CurveForm>("frmCurve");
   registerForm<PartialBrakingForm>("frmPartialbraking");
   registerForm<MaxSpeedForm>("frmMaxspeed");
+  registerForm<OverturnForm>("frmOverturn");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));
