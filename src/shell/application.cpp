@@ -8,6 +8,7 @@
 #include "dynamics/max_speed_form.h"
 #include "dynamics/overturn_form.h"
 #include "dynamics/partial_braking_form.h"
+#include "dynamics/side_slip_form.h"
 #include "motion/newton_form.h"
 #include "motion/quadratic_form.h"
 #include "shell/menu_form.h"
@@ -35,7 +36,6 @@ constexpr PageCaption kPlaceholderPages[] = {
     {"frmUKGrid", "Longitude and Latitude to OS Grid Reference"},
     {"frmSun", "Sun's position"},
     {"frmTrailer", "Long Vehicles"},
-    {"frmSideSlip", "Side Slip"},
 };
 
 }  // namespace
@@ -68,6 +68,7 @@ void Application::registerPages() {
   registerForm<PartialBrakingForm>("frmPartialbraking");
   registerForm<MaxSpeedForm>("frmMaxspeed");
   registerForm<OverturnForm>("frmOverturn");
+  registerForm<SideSlipForm>("frmSideSlip");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));
