@@ -100,19 +100,6 @@ class MaxSpeedFormTest : public QObject {
       QCOMPARE(textOf(form.get(), box), QString());
     QVERIFY(enabled("txtMaxradius") && enabled("txtMaxspeed"));
   }
-
-  void printMenuAndExit() {
-    clickOn(form.get(), "Command1");
-    QCOMPARE(host.printed, form.get());
-    clickOn(form.get(), "cmdMenu");
-    QCOMPARE(host.menuShown, 1);
-    QVERIFY(form->isHidden());
-    form->show();
-    clickOn(form.get(), "cmdExit");
-    QCOMPARE(host.programEnded, 1);
-    form->close();
-    QCOMPARE(host.programEnded, 2);
-  }
 };
 
 QTEST_MAIN(MaxSpeedFormTest)

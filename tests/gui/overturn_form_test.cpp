@@ -108,17 +108,6 @@ class OverturnFormTest : public QObject {
     QVERIFY(!shown("Picture1") && !shown("lblHide"));
     QVERIFY(dialogs.shown.empty());
   }
-
-  void menuAndExit() {
-    clickOn(form.get(), "cmdMenu");
-    QCOMPARE(host.menuShown, 1);
-    QVERIFY(form->isHidden());
-    form->show();
-    clickOn(form.get(), "cmdExit");
-    QCOMPARE(host.programEnded, 1);
-    form->close();
-    QCOMPARE(host.programEnded, 2);
-  }
 };
 
 QTEST_MAIN(OverturnFormTest)

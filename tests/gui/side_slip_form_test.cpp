@@ -86,21 +86,6 @@ class SideSlipFormTest : public QObject {
     for (const char* box : {"Text2", "txtAngleB", "txtAct", "txtRoll", "txtfriction2"})
       QCOMPARE(textOf(form.get(), box), QString());
   }
-
-  void referenceMenuAndExit() {
-    form->findChild<QAction*>(QStringLiteral("mnuReferences"))->trigger();
-    QCOMPARE(dialogs.shown.size(), std::size_t{1});
-    QCOMPARE(dialogs.shown[0].title, std::string("Kelvara"));
-
-    clickOn(form.get(), "cmdMenu");
-    QCOMPARE(host.menuShown, 1);
-    QVERIFY(form->isHidden());
-    form->show();
-    clickOn(form.get(), "cmdExit");
-    QCOMPARE(host.programEnded, 1);
-    form->close();
-    QCOMPARE(host.programEnded, 2);
-  }
 };
 
 QTEST_MAIN(SideSlipFormTest)

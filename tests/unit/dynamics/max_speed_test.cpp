@@ -121,22 +121,5 @@ TEST(MaxSpeedPage, ARefusalBeforeTheRadiusKeepsTheEarlierPair) {
   EXPECT_EQ(dialogs.lines(), Lines{kDivisionByZero});
 }
 
-TEST(MaxSpeedPage, ClearKeepsTheResultBoxesEnabled) {
-  testing::RecordingDialogs dialogs;
-  MaxSpeedPage page(dialogs);
-  fill(page, {"", "7.3", "1.8", "20", "90", "0.8", "3", "", "", {}});
-  page.cmdCalculate_Click();
-  page.cmdClear_Click();
-  for (const TextBox* box : {&page.txtRoadwidth, &page.txtCarwidth, &page.txtr, &page.txttheta,
-                             &page.txtCoefficient, &page.txtCrossfall, &page.txtMaxradius,
-                             &page.txtMaxspeed})
-    EXPECT_EQ(box->text, "");
-  EXPECT_TRUE(page.txtMaxradius.enabled && page.txtMaxspeed.enabled);
-
-  page.mnuReference_Click();
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].lines.size(), 1u);
-}
-
 }  // namespace
 }  // namespace kelvara

@@ -116,29 +116,5 @@ TEST(OverturnPage, RefusalsDisableTheResults) {
   }
 }
 
-TEST(OverturnPage, ClearAndTheEquationPicture) {
-  testing::RecordingDialogs dialogs;
-  OverturnPage page(dialogs);
-  EXPECT_FALSE(page.txtSpeed.enabled || page.txtSkid.enabled);
-  EXPECT_FALSE(page.Picture1.visible || page.lblHide.visible);
-
-  fill(page, {"", "1.5", "50", "0.55", "0", "0.8", "", "", {}});
-  page.cmdCalculate_Click();
-  page.cmdClear_Click();
-  for (const TextBox* box : {&page.txtTrack, &page.txtRadius, &page.txth, &page.txtCrossfall,
-                             &page.txtCoefficient, &page.txtSpeed, &page.txtSkid})
-    EXPECT_EQ(box->text, "");
-  EXPECT_FALSE(page.txtSpeed.enabled || page.txtSkid.enabled);
-
-  page.mnuEquation_Click();
-  EXPECT_TRUE(page.Picture1.visible && page.lblHide.visible);
-  page.lblHide_Click();
-  EXPECT_FALSE(page.Picture1.visible || page.lblHide.visible);
-  page.mnuEquation_Click();
-  page.Picture1_Click();
-  EXPECT_FALSE(page.Picture1.visible || page.lblHide.visible);
-  EXPECT_TRUE(dialogs.shown.empty());
-}
-
 }  // namespace
 }  // namespace kelvara

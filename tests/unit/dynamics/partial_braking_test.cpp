@@ -160,37 +160,5 @@ TEST_F(PartialBrakingPageTest, ARefusalKeepsWhatWasWrittenBefore) {
   EXPECT_EQ(dialogs.lines(), Lines{kDivisionByZero});
 }
 
-TEST_F(PartialBrakingPageTest, ClearEmptiesTheBoxesAndKeepsTheBrakes) {
-  page.txtTruemu.text = "0.7";
-  page.txtHL.text = "0.2";
-  page.txtWf.text = "0.6";
-  page.txtGradient.text = "2";
-  mark(page, "F..R");
-  page.cmdCalculate_Click();
-  EXPECT_TRUE(page.txtMue.enabled);
-
-  page.cmdClear_Click();
-  for (const TextBox* box :
-       {&page.txtTruemu, &page.txtHL, &page.txtWf, &page.txtGradient, &page.txtMue})
-    EXPECT_EQ(box->text, "");
-  EXPECT_FALSE(page.txtMue.enabled);
-  EXPECT_TRUE(page.chkFn.value && page.chkRo.value);
-  EXPECT_FALSE(page.chkFo.value || page.chkRn.value);
-}
-
-TEST_F(PartialBrakingPageTest, NotesEndWithTheReference) {
-  page.mnuNotes_Click();
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  const auto& lines = dialogs.shown[0].lines;
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lines[0],
-            "These calculations assume that any brakes that are not working properly are not "
-            "working at all.");
-  EXPECT_EQ(lines[2],
-            " the result of that measurement will already be correct and these calculations are "
-            "not needed.");
-  EXPECT_EQ(dialogs.shown[0].code, 0);
-}
-
 }  // namespace
 }  // namespace kelvara

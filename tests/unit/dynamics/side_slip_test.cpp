@@ -101,29 +101,6 @@ class SideSlipPageTest : public ::testing::Test {
   SideSlipPage page{dialogs};
 };
 
-TEST_F(SideSlipPageTest, LoadRefusalAndClear) {
-  EXPECT_EQ(page.txtAngleB.text, " ");
-  page.Form_Load();
-  EXPECT_EQ(page.Label7.caption,
-            "Rolling normal inflation = 0.010\r\nRolling flat tyre = 0.017\r\n"
-            "Rolling low gear = 0.10 to 0.20\r\nRolling high gear = 0.10");
-
-  page.Text2.text = "0";
-  page.txtAngleB.text = "90";
-  page.txtAct.text = "0.8";
-  page.txtRoll.text = "0.01";
-  page.cmdCalculate_Click();
-  page.txtAct.text = "1.6";
-  page.cmdCalculate_Click();
-  EXPECT_EQ(page.txtfriction2.text, "0.508");
-  EXPECT_EQ(dialogs.lines(), Lines{kCoefficientTooHigh});
-
-  page.cmdClear_Click();
-  for (const TextBox* box :
-       {&page.Text2, &page.txtAngleB, &page.txtAct, &page.txtRoll, &page.txtfriction2})
-    EXPECT_EQ(box->text, "");
-}
-
 TEST_F(SideSlipPageTest, TheReferenceShowsTheApplicationsTitle) {
   page.mnuReferences_Click();
   ASSERT_EQ(dialogs.shown.size(), 1u);
