@@ -30,7 +30,6 @@ class PlanView : public QWidget {
   // Centres a check box's indicator on the wheel at (x, y).
   void placeOnWheel(QCheckBox* box, int x, int y) {
     box->setParent(this);
-    box->setText(QString());
     box->adjustSize();
     box->move(x - box->width() / 2, y - box->height() / 2);
   }
