@@ -4,6 +4,7 @@
 
 #include "fields/checked.h"
 #include "fields/field_text.h"
+#include "fields/unchecked_failure.h"
 #include "fields/units.h"
 #include "motion/newton.h"
 
@@ -40,10 +41,8 @@ const Message kCoefficientWarning{{"Warning!", "Coefficient is greater than unit
 const Message kTooFewValues{{"You need 3 values before a calculation can be made", "Try again."}};
 const Message kTooManyValues{
     {"You have entered more than three values.", "Clear all boxes and try again."}};
-const Message kNegativeRoot{{"Invalid input.", "Your values result in a negative square root.",
-                             "Clear all boxes and try again."}};
-const Message kDivisionByZero{
-    {"Your values have resulted in a division by zero error", "Clear all boxes and try again."}};
+const Message kNegativeRoot = negativeRootMessage();
+const Message kDivisionByZero = divisionByZeroMessage();
 const Message kNotCalculable = notCalculableMessage();
 const Message kNegativeTime{
     {"Your values have resulted in a negative time.", "Clear all boxes and try again."}};

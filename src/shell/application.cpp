@@ -7,6 +7,10 @@
 #include "collision/crush_form.h"
 #include "collision/diagram_form.h"
 #include "dynamics/curve_form.h"
+#include "dynamics/max_speed_form.h"
+#include "dynamics/overturn_form.h"
+#include "dynamics/partial_braking_form.h"
+#include "dynamics/side_slip_form.h"
 #include "motion/newton_form.h"
 #include "motion/quadratic_form.h"
 #include "shell/menu_form.h"
@@ -26,17 +30,13 @@ constexpr PageCaption kPlaceholderPages[] = {
     {"frmThrow", "Throw Calculations"},
     {"frmMomentum", "Momentum"},
     {"frmReaction", "Reaction times and Walking Speeds"},
-    {"frmOverturn", "Overturn Calculation"},
-    {"frmMaxspeed", "Maximum Speed"},
     {"frmFlight", "Flight paths"},
     {"frmAlcohol", "Alcohol back-tracking"},
-    {"frmPartialbraking", "Partial braking"},
     {"frmCycle", "Motorcycle crush"},
     {"frmLongitudeLatitude", "OSGrid to Longitude and Latitude Converter"},
     {"frmUKGrid", "Longitude and Latitude to OS Grid Reference"},
     {"frmSun", "Sun's position"},
     {"frmTrailer", "Long Vehicles"},
-    {"frmSideSlip", "Side Slip"},
 };
 
 }  // namespace
@@ -68,6 +68,10 @@ void Application::registerPages() {
   registerForm<CurveForm>("frmCurve");
   registerForm<CrushForm>("frmCrush");
   registerForm<DiagramForm>("frmDiagram");
+  registerForm<PartialBrakingForm>("frmPartialbraking");
+  registerForm<MaxSpeedForm>("frmMaxspeed");
+  registerForm<OverturnForm>("frmOverturn");
+  registerForm<SideSlipForm>("frmSideSlip");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));

@@ -1,0 +1,95 @@
+#include "dynamics/overturn_page.h"
+
+#include "dynamics/overturn.h"
+#include "fields/checked.h"
+#include "fields/field_text.h"
+#include "fields/unchecked_failure.h"
+#include "fields/units.h"
+
+namespace kelvara {
+
+using namespace overturn;
+
+namespace {
+
+constexpr const char* kMask = "######0.00";
+constexpr double kHighestPlausibleCoefficient = 1.1;
+
+const Message kMissingInformation{{"You have not provided all the necessary information."}};
+const Message kCoefficientRatherHigh{{"Your coefficient of friction seems rather high!"}};
+
+}  // namespace
+
+OverturnPage::OverturnPage(Dialogs& dialogs) : dialogs_(dialogs) {
+  txtSpeed.enabled = false;
+  txtSkid.enabled = false;
+  Picture1.visible = false;
+  lblHide.caption = "Click this box to hide it.";
+  lblHide.visible = false;
+}
+
+// Any refusal leaves both results disabled, as the page's own check on missing values does.
+void OverturnPage::cmdCalculate_Click() {
+  try {
+    calculate();
+  } catch (const ArithmeticFailure& failure) {
+    dialogs_.show(uncheckedFailureMessage(failure));
+    disableResults();
+  }
+}
+
+void OverturnPage::calculate() {
+  txtSkid.enabled = true;
+  txtSpeed.enabled = true;
+  txtSkid.text.clear();
+  T_ = checkedFieldValue(txtTrack.text);
+  R_ = checkedFieldValue(txtRadius.text);
+  h_ = checkedFieldValue(txth.text);
+  crossfall_ = degreesToRadians(checkedFieldValue(txtCrossfall.text));
+  const double mu = checkedFieldValue(txtCoefficient.text);
+
+  if (T_ == 0.0 || R_ == 0.0 || h_ == 0.0) {
+    dialogs_.show(kMissingInformation);
+    disableResults();
+    return;
+  }
+
+  V_ = overturnSpeed(T_, R_, h_, crossfall_);
+  txtSpeed.text = maskFormat(V_, kMask) + "m/s     or      " +
+                  maskFormat(metresPerSecondToMph(V_), kMask) + " mph";
+
+  if (isEmptyText(txtCoefficient.text)) {
+    txtSkid.text = "Coefficient of friction not specified";
+  } else {
+    txtSkid.text = skidsBeforeOverturning(T_, h_, mu)
+                       ? "The vehicle will skid rather than overturn."
+                       : "The vehicle will overturn rather than skid.";
+  }
+  if (mu > kHighestPlausibleCoefficient) dialogs_.show(kCoefficientRatherHigh);
+}
+
+void OverturnPage::disableResults() {
+  txtSkid.enabled = false;
+  txtSpeed.enabled = false;
+}
+
+void OverturnPage::cmdClear_Click() {
+  for (TextBox* box :
+       {&txtTrack, &txtRadius, &txth, &txtCrossfall, &txtSpeed, &txtSkid, &txtCoefficient})
+    box->text.clear();
+  disableResults();
+}
+
+void OverturnPage::mnuEquation_Click() {
+  Picture1.visible = true;
+  lblHide.visible = true;
+}
+
+void OverturnPage::Picture1_Click() {
+  Picture1.visible = false;
+  lblHide.visible = false;
+}
+
+void OverturnPage::lblHide_Click() { Picture1_Click(); }
+
+}  // namespace kelvara

@@ -1,0 +1,165 @@
+#include "dynamics/partial_braking_form.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace kelvara {
+
+namespace {
+
+// Plan view of a car seen from above, facing right, nearside at the top: the body, the two
+// axles and the four wheels, with the brake check boxes laid on the wheels.
+class PlanView : public QWidget {
+ public:
+  static constexpr int kWidth = 340;
+  static constexpr int kHeight = 200;
+  static constexpr int kRearAxleX = 95;
+  static constexpr int kFrontAxleX = 235;
+  static constexpr int kNearsideY = 52;
+  static constexpr int kOffsideY = 148;
+
+  explicit PlanView(QWidget* parent) : QWidget(parent) { setFixedSize(kWidth, kHeight); }
+
+  // Centres a check box's indicator on the wheel at (x, y).
+  void placeOnWheel(QCheckBox* box, int x, int y) {
+    box->setParent(this);
+    box->adjustSize();
+    box->move(x - box->width() / 2, y - box->height() / 2);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor ink(40, 40, 40);
+    painter.setPen(QPen(ink, 2));
+
+    // Axles and wheels, beneath the body.
+    painter.drawLine(kRearAxleX, kNearsideY, kRearAxleX, kOffsideY);
+    painter.drawLine(kFrontAxleX, kNearsideY, kFrontAxleX, kOffsideY);
+    painter.setBrush(QColor(70, 70, 70));
+    for (int x : {kRearAxleX, kFrontAxleX})
+      for (int y : {kNearsideY, kOffsideY}) painter.drawRect(QRectF(x - 20, y - 10, 40, 20));
+
+    // Body, windscreen and rear window.
+    painter.setBrush(QColor(225, 232, 240));
+    painter.drawRoundedRect(QRectF(50, 62, 240, 76), 10, 10);
+    painter.setBrush(QColor(190, 205, 220));
+    painter.drawRect(QRectF(186, 72, 26, 56));
+    painter.drawRect(QRectF(112, 74, 18, 52));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawLine(QPointF(212, 72), QPointF(130, 74));
+    painter.drawLine(QPointF(212, 128), QPointF(130, 126));
+
+    // Direction of travel.
+    painter.setBrush(ink);
+    painter.drawLine(300, 100, 326, 100);
+    painter.drawPolygon(QPolygonF({QPointF(334, 100), QPointF(322, 94), QPointF(322, 106)}));
+
+    painter.setPen(ink);
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    painter.setFont(small);
+    painter.drawText(QRectF(0, 4, kWidth, 20), Qt::AlignCenter, QStringLiteral("Nearside"));
+    painter.drawText(QRectF(0, kHeight - 24, kWidth, 20), Qt::AlignCenter,
+                     QStringLiteral("Offside"));
+    painter.drawText(QRectF(kFrontAxleX - 40, 4, 80, 20), Qt::AlignCenter,
+                     QStringLiteral("Front"));
+    painter.drawText(QRectF(kRearAxleX - 40, 4, 80, 20), Qt::AlignCenter, QStringLiteral("Rear"));
+  }
+};
+
+void addRow(QGridLayout* grid, QLabel* caption, QWidget* box, QLabel* hint = nullptr) {
+  const int row = grid->rowCount();
+  grid->addWidget(caption, row, 0);
+  grid->addWidget(box, row, 1);
+  if (hint != nullptr) grid->addWidget(hint, row + 1, 0, 1, 2);
+}
+
+}  // namespace
+
+PartialBrakingForm::PartialBrakingForm(PageHost& host, Dialogs& dialogs)
+    : PageWindow(host, dialogs, "frmPartialbraking", QStringLiteral("Partial braking")),
+      page_(PageWindow::dialogs()) {
+  auto* title = addLabel(nullptr, QStringLiteral("Partial Braking"));
+  QFont titleFont = title->font();
+  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+  titleFont.setBold(true);
+  title->setFont(titleFont);
+  title->setAlignment(Qt::AlignCenter);
+
+  auto* input = new QGroupBox(QStringLiteral("INPUT"), page());
+  auto* inputGrid = new QGridLayout(input);
+  addRow(inputGrid,
+         addLabel(nullptr, QStringLiteral(
+                               "Value of the ratio (height of C of G)/(wheel base)        h/L")),
+         addTextBox("txtHL", page_.txtHL),
+         addLabel(nullptr, QStringLiteral("h/L lies between 0.20 and 0.25 for cars")));
+  addRow(inputGrid, addLabel(nullptr, QStringLiteral("True coefficient of friction")),
+         addTextBox("txtTruemu", page_.txtTruemu));
+  addRow(inputGrid,
+         addLabel(nullptr, QStringLiteral(
+                               "Proportion of static vehicle weight on front axle.   (eg 0.60)")),
+         addTextBox("txtWf", page_.txtWf));
+  addRow(inputGrid, addLabel(nullptr, QStringLiteral("Gradient in degrees")),
+         addTextBox("txtGradient", page_.txtGradient),
+         addLabel(nullptr,
+                  QStringLiteral("(Uphill is positive, downhill is negative, level is zero)")));
+  inputGrid->setColumnStretch(0, 1);
+
+  auto* output = new QGroupBox(QStringLiteral("OUTPUT"), page());
+  auto* outputGrid = new QGridLayout(output);
+  addRow(outputGrid, addLabel(nullptr, QStringLiteral("Effective coefficient of friction")),
+         addTextBox("txtMue", page_.txtMue));
+  outputGrid->setColumnStretch(0, 1);
+
+  auto* plan = new PlanView(page());
+  plan->placeOnWheel(addCheckBox("chkFn", QString(), page_.chkFn), PlanView::kFrontAxleX,
+                     PlanView::kNearsideY);
+  plan->placeOnWheel(addCheckBox("chkFo", QString(), page_.chkFo), PlanView::kFrontAxleX,
+                     PlanView::kOffsideY);
+  plan->placeOnWheel(addCheckBox("chkRn", QString(), page_.chkRn), PlanView::kRearAxleX,
+                     PlanView::kNearsideY);
+  plan->placeOnWheel(addCheckBox("chkRo", QString(), page_.chkRo), PlanView::kRearAxleX,
+                     PlanView::kOffsideY);
+  auto* brakes = new QVBoxLayout;
+  brakes->addWidget(
+      addLabel(nullptr, QStringLiteral("Check the boxes for those brakes which are working.")));
+  brakes->addWidget(plan, 0, Qt::AlignHCenter);
+  brakes->addWidget(
+      addLabel(nullptr, QStringLiteral("(The unchecked brakes will be assumed to be inoperative)")));
+  brakes->addStretch(1);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
+                               [this] { page_.cmdCalculate_Click(); }));
+  buttons->addWidget(addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
+                               [this] { page_.cmdClear_Click(); }));
+  buttons->addWidget(addPrintButton("cmdPrint"));
+  buttons->addStretch(1);
+  buttons->addWidget(addMenuButton("cmdMenu"));
+  buttons->addWidget(addExitButton("cmdExit"));
+
+  auto* layout = new QGridLayout(page());
+  layout->addWidget(title, 0, 0, 1, 2);
+  layout->addWidget(input, 1, 0);
+  layout->addWidget(output, 2, 0);
+  layout->addLayout(brakes, 1, 1, 2, 1);
+  layout->setRowStretch(3, 1);
+  layout->addLayout(buttons, 4, 0, 1, 2);
+  layout->setColumnStretch(0, 1);
+
+  addMenuBarItem("mnuNotes", QStringLiteral("NOTES"), [this] { page_.mnuNotes_Click(); });
+
+  resize(sizeHint().expandedTo(QSize(860, 440)));
+  binding().push();
+}
+
+}  // namespace kelvara
