@@ -4,6 +4,7 @@
 #include <QRandomGenerator>
 #include <QTime>
 
+#include "collision/momentum_form.h"
 #include "dynamics/curve_form.h"
 #include "motion/newton_form.h"
 #include "motion/quadratic_form.h"
@@ -22,7 +23,6 @@ struct PageCaption {
 // Window captions of the pages still shown by a placeholder.
 constexpr PageCaption kPlaceholderPages[] = {
     {"frmThrow", "Throw Calculations"},
-    {"frmMomentum", "Momentum"},
     {"frmCrush", "Crush Analysis"},
     {"frmReaction", "Reaction times and Walking Speeds"},
     {"frmOverturn", "Overturn Calculation"},
@@ -65,6 +65,7 @@ void Application::registerPages() {
   registerForm<NewtonForm>("frmNewton");
   registerForm<QuadraticForm>("frmQuadratic");
   registerForm<CurveForm>("frmCurve");
+  registerForm<MomentumForm>("frmMomentum");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));
