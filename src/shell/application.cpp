@@ -4,6 +4,7 @@
 #include <QRandomGenerator>
 #include <QTime>
 
+#include "collision/cycle_form.h"
 #include "collision/momentum_form.h"
 #include "dynamics/curve_form.h"
 #include "motion/newton_form.h"
@@ -30,7 +31,6 @@ constexpr PageCaption kPlaceholderPages[] = {
     {"frmFlight", "Flight paths"},
     {"frmAlcohol", "Alcohol back-tracking"},
     {"frmPartialbraking", "Partial braking"},
-    {"frmCycle", "Motorcycle crush"},
     {"frmLongitudeLatitude", "OSGrid to Longitude and Latitude Converter"},
     {"frmUKGrid", "Longitude and Latitude to OS Grid Reference"},
     {"frmSun", "Sun's position"},
@@ -66,6 +66,7 @@ void Application::registerPages() {
   registerForm<QuadraticForm>("frmQuadratic");
   registerForm<CurveForm>("frmCurve");
   registerForm<MomentumForm>("frmMomentum");
+  registerForm<CycleForm>("frmCycle");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));
