@@ -100,6 +100,11 @@ MomentumForm::MomentumForm(PageHost& host, Dialogs& dialogs)
        unitBefore);
   grid->setColumnStretch(1, 1);
   grid->setColumnStretch(3, 1);
+  // Wide enough for the speeds in the millions that a nearly straight approach gives.
+  const int boxWidth = massA->fontMetrics().horizontalAdvance(QStringLiteral("-00000000.000  "));
+  for (QLineEdit* box : {massA, massB, directionPreB, directionPostA, directionPostB, speedPostA,
+                         speedPostB, speedPreA, speedPreB})
+    box->setMinimumWidth(boxWidth);
   // Row by row, as the boxes stand.
   QWidget* previous = massA;
   for (QWidget* box : {massB, directionPreB, directionPostA, directionPostB, speedPostA, speedPostB,
