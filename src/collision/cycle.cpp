@@ -9,7 +9,7 @@ namespace {
 constexpr double kMotorcycleThresholdInches = 9.0;  // crush taken up before any speed shows
 constexpr double kMotorcycleEnergyFactor = 2660.0;
 constexpr double kNoCrushSpeedMph = 5.0;
-constexpr double kNarrowStiffness = 0.964;          // mph per inch of crush
+constexpr double kNarrowStiffness = 0.964;  // mph per inch of crush
 constexpr double kNarrowStiffnessPerKg = 0.0000159214;
 
 double inches(double metres) { return finite(metres / kMetresPerInch); }

@@ -51,7 +51,8 @@ CycleForm::CycleForm(PageHost& host, Dialogs& dialogs)
   // Motorcycle.
   auto* motorcycle = new QGroupBox(page());
   auto* motorcycleGrid = new QGridLayout(motorcycle);
-  addSpanning(motorcycleGrid, heading(addLabel("lblMotorcycle", QStringLiteral("Motorcycle crush")), 1.3));
+  addSpanning(motorcycleGrid,
+              heading(addLabel("lblMotorcycle", QStringLiteral("Motorcycle crush")), 1.3));
   addSpanning(motorcycleGrid, heading(addLabel("lblInput", QStringLiteral("Input")), 1.05));
   addRow(motorcycleGrid, addLabel(nullptr, QStringLiteral("Mass of motorcycle in kg")),
          addTextBox("txtMass", page_.txtMass));
@@ -77,7 +78,8 @@ CycleForm::CycleForm(PageHost& host, Dialogs& dialogs)
   // Pole or narrow object.
   auto* narrow = new QGroupBox(page());
   auto* narrowGrid = new QGridLayout(narrow);
-  addSpanning(narrowGrid, heading(addLabel("lblPole", QStringLiteral("Pole or narrow crush")), 1.3));
+  addSpanning(narrowGrid,
+              heading(addLabel("lblPole", QStringLiteral("Pole or narrow crush")), 1.3));
   addSpanning(narrowGrid, heading(addLabel("lblInp", QStringLiteral("Input")), 1.05));
   addRow(narrowGrid, addLabel(nullptr, QStringLiteral("Mass of car in kg")),
          addTextBox("txtMassofcar", page_.txtMassofcar));

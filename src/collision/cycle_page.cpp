@@ -18,8 +18,9 @@ constexpr const char* kMph = "  mph";
 
 const Message kNoMotorcycleMass{{"Please input a motorcycle mass"}};
 const Message kNoCrush{{"Please input a crush depth"}};
-const Message kCrushTooSmall{{"Your crush depth is less than 0.23 metres and is too small for "
-                              "this calculation to be valid"}};
+const Message kCrushTooSmall{
+    {"Your crush depth is less than 0.23 metres and is too small for "
+     "this calculation to be valid"}};
 const Message kNoCarMass{{"Please input a car mass"}};
 const Message kNotGreaterThanZero{
     {"Your crush and mass values have to be greater than zero. Clear all boxes."}};

@@ -151,9 +151,9 @@ MomentumForm::MomentumForm(PageHost& host, Dialogs& dialogs)
   auto* layout = new QGridLayout(page());
   layout->addWidget(title, 0, 0, 1, 2);
   layout->addLayout(left, 1, 0);
-  layout->addWidget(addPicture("Picture1", QStringLiteral(":/collision/momentum_sketch.svg"),
-                               page_.Picture1),
-                    1, 1, Qt::AlignTop);
+  layout->addWidget(
+      addPicture("Picture1", QStringLiteral(":/collision/momentum_sketch.svg"), page_.Picture1), 1,
+      1, Qt::AlignTop);
   layout->addLayout(buttons, 2, 0, 1, 2);
   layout->addWidget(credit, 3, 0, 1, 2);
   layout->setColumnStretch(0, 1);

@@ -71,9 +71,9 @@ void MomentumPage::cmdCalculate4_Click() {
 }
 
 void MomentumPage::cmdClear4_Click() {
-  for (TextBox* box : {&txtMassA, &txtMassB, &txtDirectionpreB, &txtDirectionpostA,
-                       &txtDirectionpostB, &txtpostimpactspeedA, &txtPostimpactspeedB,
-                       &txtPreimpactspeedA, &txtPreimpactspeedB})
+  for (TextBox* box :
+       {&txtMassA, &txtMassB, &txtDirectionpreB, &txtDirectionpostA, &txtDirectionpostB,
+        &txtpostimpactspeedA, &txtPostimpactspeedB, &txtPreimpactspeedA, &txtPreimpactspeedB})
     box->text.clear();
   txtPreimpactspeedA.enabled = false;
   txtPreimpactspeedB.enabled = false;

@@ -1,3 +1,5 @@
+#include "collision/cycle_form.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -8,7 +10,6 @@
 #include <QTest>
 #include <memory>
 
-#include "collision/cycle_form.h"
 #include "shell/application.h"
 #include "shell/menu_form.h"
 #include "support/fake_host.h"
@@ -71,13 +72,13 @@ class CycleFormTest : public QObject {
     for (const auto& [name, text] : labels) QCOMPARE(caption(name), QString::fromLatin1(text));
     QStringList captions;
     for (const QLabel* label : form->findChildren<QLabel*>()) captions << label->text();
-    for (const char* text : {"Mass of motorcycle in kg", "Frontal crush depth in metres",
-                             "Equivalent barrier speed ", "Mass of car in kg",
-                             "Crush depth in metres", "Equivalent barrier speed"})
+    for (const char* text :
+         {"Mass of motorcycle in kg", "Frontal crush depth in metres", "Equivalent barrier speed ",
+          "Mass of car in kg", "Crush depth in metres", "Equivalent barrier speed"})
       QVERIFY2(captions.contains(QString::fromLatin1(text)), text);
 
-    for (const char* box : {"txtMass", "txtCrush", "txtEbs", "txtMassofcar", "txtCrushdepth",
-                            "txtEbs2"})
+    for (const char* box :
+         {"txtMass", "txtCrush", "txtEbs", "txtMassofcar", "txtCrushdepth", "txtEbs2"})
       QCOMPARE(textOf(form.get(), box), QString());
     QVERIFY(!enabled("txtEbs"));
     QVERIFY(!enabled("txtEbs2"));

@@ -1,3 +1,5 @@
+#include "collision/momentum_form.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -9,7 +11,6 @@
 #include <QTest>
 #include <memory>
 
-#include "collision/momentum_form.h"
 #include "support/fake_host.h"
 #include "support/form_driver.h"
 #include "support/recording_dialogs.h"
@@ -99,9 +100,9 @@ class MomentumFormTest : public QObject {
           "Pre-impact speed of vehicle 2"})
       QVERIFY2(captions.contains(QString::fromLatin1(text)), text);
 
-    for (const char* box : {"txtMassA", "txtMassB", "txtDirectionpreB", "txtDirectionpostA",
-                            "txtDirectionpostB", "txtpostimpactspeedA", "txtPostimpactspeedB",
-                            "txtPreimpactspeedA", "txtPreimpactspeedB"})
+    for (const char* box :
+         {"txtMassA", "txtMassB", "txtDirectionpreB", "txtDirectionpostA", "txtDirectionpostB",
+          "txtpostimpactspeedA", "txtPostimpactspeedB", "txtPreimpactspeedA", "txtPreimpactspeedB"})
       QCOMPARE(textOf(form.get(), box), QString());
     QVERIFY(!enabled("txtPreimpactspeedA"));
     QVERIFY(!enabled("txtPreimpactspeedB"));

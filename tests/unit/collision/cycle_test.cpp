@@ -118,8 +118,7 @@ TEST_F(CyclePageTest, NarrowObjectSpeedInBothUnitsAndItsChecks) {
     page.txtEbs2.enabled = false;
     narrow(row.mass, row.crush);
     EXPECT_EQ(dialogs.lines(), row.messages) << row.mass << " " << row.crush;
-    EXPECT_EQ(page.txtEbs2.text, row.result ? row.result : earlier)
-        << row.mass << " " << row.crush;
+    EXPECT_EQ(page.txtEbs2.text, row.result ? row.result : earlier) << row.mass << " " << row.crush;
     EXPECT_TRUE(page.txtEbs2.enabled);
   }
 }
@@ -169,7 +168,8 @@ TEST_F(CyclePageTest, NotesGiveThreeLines) {
   EXPECT_EQ(lines[0],
             "Motorcycle crush is determined by the reduction in the motorcycle length during a "
             "frontal impact.");
-  EXPECT_EQ(lines[1], "Narrow impact crush assumes that no crush is produced by any speed below 5 mph.");
+  EXPECT_EQ(lines[1],
+            "Narrow impact crush assumes that no crush is produced by any speed below 5 mph.");
   EXPECT_FALSE(lines[2].empty());
 }
 

@@ -26,11 +26,10 @@ TEST(MomentumInLineWarning, TwentyDegreeBandsAheadAndBehindWithTheBoundsOutside)
     double degrees;
     bool warns;
   };
-  const Row rows[] = {{19.9, true},   {20, false},   {20.1, false},  {90, false},
-                      {159.9, false}, {160, false},  {160.1, true},  {180, true},
-                      {199.9, true},  {200, false},  {200.1, false}, {339.9, false},
-                      {340, false},   {340.1, true}, {0, true},      {-45, true},
-                      {400, true},    {450, true}};
+  const Row rows[] = {{19.9, true},   {20, false},    {20.1, false}, {90, false},   {159.9, false},
+                      {160, false},   {160.1, true},  {180, true},   {199.9, true}, {200, false},
+                      {200.1, false}, {339.9, false}, {340, false},  {340.1, true}, {0, true},
+                      {-45, true},    {400, true},    {450, true}};
   for (const Row& row : rows)
     EXPECT_EQ(momentum::approachNearlyInLine(row.degrees), row.warns) << row.degrees;
 }
@@ -83,9 +82,7 @@ class MomentumPageTest : public ::testing::Test {
     fill(in);
     page.cmdCalculate4_Click();
   }
-  Results results() const {
-    return {page.txtPreimpactspeedA.text, page.txtPreimpactspeedB.text};
-  }
+  Results results() const { return {page.txtPreimpactspeedA.text, page.txtPreimpactspeedB.text}; }
   bool resultsEnabled() const {
     return page.txtPreimpactspeedA.enabled && page.txtPreimpactspeedB.enabled;
   }
@@ -194,10 +191,10 @@ TEST_F(MomentumPageTest, ClearEmptiesEveryBoxAndDisablesTheResultsOnly) {
   page.optMph.value = false;
   page.optMperS_Click();
   page.cmdClear4_Click();
-  for (const TextBox* box : {&page.txtMassA, &page.txtMassB, &page.txtDirectionpreB,
-                             &page.txtDirectionpostA, &page.txtDirectionpostB,
-                             &page.txtpostimpactspeedA, &page.txtPostimpactspeedB,
-                             &page.txtPreimpactspeedA, &page.txtPreimpactspeedB})
+  for (const TextBox* box :
+       {&page.txtMassA, &page.txtMassB, &page.txtDirectionpreB, &page.txtDirectionpostA,
+        &page.txtDirectionpostB, &page.txtpostimpactspeedA, &page.txtPostimpactspeedB,
+        &page.txtPreimpactspeedA, &page.txtPreimpactspeedB})
     EXPECT_EQ(box->text, "");
   EXPECT_FALSE(page.txtPreimpactspeedA.enabled);
   EXPECT_FALSE(page.txtPreimpactspeedB.enabled);
