@@ -40,6 +40,35 @@ class MouseEventFilter : public QObject {
   std::function<void()> handler_;
 };
 
+// Runs a handler for a left click on the widget it watches: a press and a release on that
+// widget, as for a button. A press that is released elsewhere is no click.
+class ClickFilter : public QObject {
+ public:
+  ClickFilter(QWidget* parent, std::function<void()> handler)
+      : QObject(parent), widget_(parent), handler_(std::move(handler)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)
+      return QObject::eventFilter(watched, event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton) return QObject::eventFilter(watched, event);
+    if (type == QEvent::MouseButtonPress) {
+      pressed_ = true;
+    } else if (pressed_) {
+      pressed_ = false;
+      if (widget_->rect().contains(mouse->position().toPoint())) handler_();
+    }
+    return true;
+  }
+
+ private:
+  QWidget* widget_;
+  std::function<void()> handler_;
+  bool pressed_ = false;
+};
+
 }  // namespace
 
 PageWindow::PageWindow(PageHost& host, Dialogs& dialogs, const char* objectName,
@@ -188,8 +217,7 @@ void PageWindow::onDoubleClick(QWidget* widget, const std::function<void()>& han
 }
 
 void PageWindow::onClick(QWidget* widget, const std::function<void()>& handler) {
-  widget->installEventFilter(
-      new MouseEventFilter(widget, QEvent::MouseButtonPress, [this, handler] { run(handler); }));
+  widget->installEventFilter(new ClickFilter(widget, [this, handler] { run(handler); }));
 }
 
 void PageWindow::closeEvent(QCloseEvent* event) {

@@ -81,7 +81,8 @@ class PageWindow : public QMainWindow {
                        const std::function<void()>& handler);
   // Runs handler on a double click on widget (radio buttons have no such signal).
   void onDoubleClick(QWidget* widget, const std::function<void()>& handler);
-  // Runs handler on a left click on a widget that has no click signal (a picture, a label).
+  // Runs handler on a left click (press and release on the widget) on a widget that has no
+  // click signal (a picture, a label).
   void onClick(QWidget* widget, const std::function<void()>& handler);
 
   void closeEvent(QCloseEvent* event) override;

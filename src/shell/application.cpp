@@ -5,7 +5,9 @@
 #include <QTime>
 
 #include "collision/crush_form.h"
+#include "collision/cycle_form.h"
 #include "collision/diagram_form.h"
+#include "collision/momentum_form.h"
 #include "dynamics/curve_form.h"
 #include "dynamics/max_speed_form.h"
 #include "dynamics/overturn_form.h"
@@ -28,11 +30,9 @@ struct PageCaption {
 // Window captions of the pages still shown by a placeholder.
 constexpr PageCaption kPlaceholderPages[] = {
     {"frmThrow", "Throw Calculations"},
-    {"frmMomentum", "Momentum"},
     {"frmReaction", "Reaction times and Walking Speeds"},
     {"frmFlight", "Flight paths"},
     {"frmAlcohol", "Alcohol back-tracking"},
-    {"frmCycle", "Motorcycle crush"},
     {"frmLongitudeLatitude", "OSGrid to Longitude and Latitude Converter"},
     {"frmUKGrid", "Longitude and Latitude to OS Grid Reference"},
     {"frmSun", "Sun's position"},
@@ -72,6 +72,8 @@ void Application::registerPages() {
   registerForm<MaxSpeedForm>("frmMaxspeed");
   registerForm<OverturnForm>("frmOverturn");
   registerForm<SideSlipForm>("frmSideSlip");
+  registerForm<MomentumForm>("frmMomentum");
+  registerForm<CycleForm>("frmCycle");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));

@@ -1,0 +1,161 @@
+#include "collision/cycle_form.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSizePolicy>
+#include <QVBoxLayout>
+
+namespace kelvara {
+
+namespace {
+
+QLabel* heading(QLabel* label, double scale) {
+  QFont font = label->font();
+  font.setPointSizeF(font.pointSizeF() * scale);
+  font.setBold(true);
+  label->setFont(font);
+  label->setWordWrap(false);
+  return label;
+}
+
+void addRow(QGridLayout* grid, QLabel* caption, QWidget* box) {
+  caption->setWordWrap(false);
+  const int row = grid->rowCount();
+  grid->addWidget(caption, row, 0);
+  grid->addWidget(box, row, 1);
+}
+
+void addSpanning(QGridLayout* grid, QWidget* widget) {
+  grid->addWidget(widget, grid->rowCount(), 0, 1, 2);
+}
+
+// An equation and its captions keep their place on the page while hidden, so that showing
+// them moves nothing else.
+QWidget* keepPlace(QWidget* widget) {
+  QSizePolicy policy = widget->sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  widget->setSizePolicy(policy);
+  return widget;
+}
+
+}  // namespace
+
+CycleForm::CycleForm(PageHost& host, Dialogs& dialogs)
+    : PageWindow(host, dialogs, "frmCycle", QStringLiteral("Motorcycle crush")),
+      page_(PageWindow::dialogs()) {
+  // Motorcycle.
+  auto* motorcycle = new QGroupBox(page());
+  auto* motorcycleGrid = new QGridLayout(motorcycle);
+  addSpanning(motorcycleGrid,
+              heading(addLabel("lblMotorcycle", QStringLiteral("Motorcycle crush")), 1.3));
+  addSpanning(motorcycleGrid, heading(addLabel("lblInput", QStringLiteral("Input")), 1.05));
+  addRow(motorcycleGrid, addLabel(nullptr, QStringLiteral("Mass of motorcycle in kg")),
+         addTextBox("txtMass", page_.txtMass));
+  addRow(motorcycleGrid, addLabel(nullptr, QStringLiteral("Frontal crush depth in metres")),
+         addTextBox("txtCrush", page_.txtCrush));
+  addSpanning(motorcycleGrid,
+              addLabel("Label4", QStringLiteral("Crush should be greater than 0.23 metres")));
+  addSpanning(motorcycleGrid, heading(addLabel("lblOutput", QStringLiteral("Output")), 1.05));
+  QLineEdit* motorcycleSpeed = addTextBox("txtEbs", page_.txtEbs);
+  addRow(motorcycleGrid, addLabel(nullptr, QStringLiteral("Equivalent barrier speed ")),
+         motorcycleSpeed);
+  auto* motorcycleButtons = new QHBoxLayout;
+  motorcycleButtons->addWidget(addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
+                                         [this] { page_.cmdCalculate_Click(); }));
+  motorcycleButtons->addWidget(addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
+                                         [this] { page_.cmdClear_Click(); }));
+  motorcycleButtons->addStretch(1);
+  motorcycleButtons->addWidget(addMenuButton("cmdMenu"));
+  motorcycleButtons->addWidget(addExitButton("cmdExit"));
+  motorcycleGrid->addLayout(motorcycleButtons, motorcycleGrid->rowCount(), 0, 1, 2);
+  motorcycleGrid->setColumnStretch(1, 1);
+
+  // Pole or narrow object.
+  auto* narrow = new QGroupBox(page());
+  auto* narrowGrid = new QGridLayout(narrow);
+  addSpanning(narrowGrid,
+              heading(addLabel("lblPole", QStringLiteral("Pole or narrow crush")), 1.3));
+  addSpanning(narrowGrid, heading(addLabel("lblInp", QStringLiteral("Input")), 1.05));
+  addRow(narrowGrid, addLabel(nullptr, QStringLiteral("Mass of car in kg")),
+         addTextBox("txtMassofcar", page_.txtMassofcar));
+  addRow(narrowGrid, addLabel(nullptr, QStringLiteral("Crush depth in metres")),
+         addTextBox("txtCrushdepth", page_.txtCrushdepth));
+  addSpanning(narrowGrid, heading(addLabel("lblOutp", QStringLiteral("Output")), 1.05));
+  QLineEdit* narrowSpeed = addTextBox("txtEbs2", page_.txtEbs2);
+  addRow(narrowGrid, addLabel(nullptr, QStringLiteral("Equivalent barrier speed")), narrowSpeed);
+  auto* narrowButtons = new QHBoxLayout;
+  narrowButtons->addWidget(addButton("cmdCalc", QStringLiteral("C&alculate"), nullptr,
+                                     [this] { page_.cmdCalc_Click(); }));
+  narrowButtons->addWidget(addButton("cmdClear2", QStringLiteral("Clear all &boxes"), nullptr,
+                                     [this] { page_.cmdClear2_Click(); }));
+  narrowButtons->addStretch(1);
+  narrowButtons->addWidget(addMenuButton("cmdMenu2"));
+  narrowButtons->addWidget(addExitButton("cmdExit2"));
+  narrowGrid->addLayout(narrowButtons, narrowGrid->rowCount(), 0, 1, 2);
+  narrowGrid->setColumnStretch(1, 1);
+  narrowGrid->setRowStretch(narrowGrid->rowCount() - 2, 1);
+
+  // The equations, each under its calculator; a click on a picture or caption hides it.
+  QLabel* motorcycleTitle = addLabel("Label3", page_.Label3);
+  QWidget* motorcycleEquation = addPicture(
+      "Picture2", QStringLiteral(":/collision/cycle_motorcycle_equation.svg"), page_.Picture2);
+  QLabel* motorcycleHint = addLabel("Label2", page_.Label2);
+  onClick(motorcycleEquation, [this] { page_.Picture2_Click(); });
+  onClick(motorcycleHint, [this] { page_.Label2_Click(); });
+  onClick(motorcycleTitle, [this] { page_.Label3_Click(); });
+  QLabel* narrowCaption = addLabel("Label1", page_.Label1);
+  QWidget* narrowEquation = addPicture(
+      "Picture1", QStringLiteral(":/collision/cycle_narrow_equation.svg"), page_.Picture1);
+  onClick(narrowEquation, [this] { page_.Picture1_Click(); });
+  onClick(narrowCaption, [this] { page_.Label1_Click(); });
+  for (QWidget* widget : {static_cast<QWidget*>(motorcycleTitle), motorcycleEquation,
+                          static_cast<QWidget*>(motorcycleHint),
+                          static_cast<QWidget*>(narrowCaption), narrowEquation})
+    keepPlace(widget);
+  heading(motorcycleTitle, 1.05);
+  motorcycleHint->setWordWrap(false);
+  narrowCaption->setWordWrap(false);
+
+  auto* motorcycleColumn = new QVBoxLayout;
+  motorcycleColumn->addWidget(motorcycle);
+  motorcycleColumn->addWidget(motorcycleTitle);
+  motorcycleColumn->addWidget(motorcycleEquation, 0, Qt::AlignLeft);
+  motorcycleColumn->addWidget(motorcycleHint);
+  motorcycleColumn->addStretch(1);
+  auto* narrowColumn = new QVBoxLayout;
+  narrowColumn->addWidget(narrow);
+  narrowColumn->addWidget(narrowCaption);
+  narrowColumn->addWidget(narrowEquation, 0, Qt::AlignLeft);
+  narrowColumn->addStretch(1);
+
+  QLineEdit* credit = addTextBox("Text1", page_.Text1);
+  credit->setReadOnly(true);
+
+  auto* layout = new QGridLayout(page());
+  layout->addLayout(motorcycleColumn, 0, 0);
+  layout->addLayout(narrowColumn, 0, 1);
+  layout->addWidget(credit, 1, 0, 1, 2);
+
+  addMenuBarItem("mnuMotorcycle", QStringLiteral("Motorcycle Crush Equation"),
+                 [this] { page_.mnuMotorcycle_Click(); });
+  addMenuBarItem("mnuNarrow", QStringLiteral("Narrow Crush Equation"),
+                 [this] { page_.mnuNarrow_Click(); });
+  addMenuBarItem("mnuNotes", QStringLiteral("Notes"), [this] { page_.mnuNotes_Click(); });
+
+  // Wide enough for a speed with its mph figure.
+  const QFontMetrics metrics = motorcycleSpeed->fontMetrics();
+  const int speedWidth =
+      metrics.horizontalAdvance(QStringLiteral("0000.00  m/s   or   0000.00  mph  "));
+  motorcycleSpeed->setMinimumWidth(speedWidth);
+  narrowSpeed->setMinimumWidth(speedWidth);
+
+  binding().push();
+  credit->setCursorPosition(0);
+}
+
+}  // namespace kelvara

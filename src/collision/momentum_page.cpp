@@ -1,0 +1,93 @@
+#include "collision/momentum_page.h"
+
+#include "collision/momentum.h"
+#include "fields/checked.h"
+#include "fields/field_text.h"
+
+namespace kelvara {
+
+namespace {
+
+constexpr const char* kSpeedMask = "####0.000";
+constexpr const char* kUnitAtLoad = "     mph";
+constexpr const char* kMetresPerSecond = "    m/s     ";
+constexpr const char* kMilesPerHour = "    mph     ";
+
+const Message kPhi2Zero{{"Phi2 cannot be zero"}};
+const Message kM1Zero{{"m1 cannot be zero"}};
+const Message kM2Zero{{"m2 cannot be zero"}};
+const Message kNearlyInLine{
+    {"Your pre-direction angle for vehicle 2 is within 20 degrees of being in line. Errors in "
+     "the calculated speeds can increase markedly with small angles."}};
+const Message kNotes{
+    {"This calculation is to be used for angled collisions where the speeds of both vehicles "
+     "are unknown and where the angle of approach is greater than about 20 degrees"}};
+
+}  // namespace
+
+MomentumPage::MomentumPage(Dialogs& dialogs) : dialogs_(dialogs) {
+  txtPreimpactspeedA.enabled = false;
+  txtPreimpactspeedB.enabled = false;
+  lblMperS1.caption = kUnitAtLoad;
+  lblMperS2.caption = kUnitAtLoad;
+  optMph.value = true;
+  Text1.text = "Kelvara collision analysis: conservation of linear momentum in two dimensions.";
+}
+
+// The result boxes are enabled first, so they stay enabled when the calculation then fails.
+// A zero φ2, m1 or m2 is reported, each check in turn, and then makes the formula fail like
+// any other arithmetic failure: the handler ends silently and the results keep their texts.
+void MomentumPage::cmdCalculate4_Click() {
+  txtPreimpactspeedA.enabled = true;
+  txtPreimpactspeedB.enabled = true;
+
+  const double m1 = fieldValue(txtMassA.text);
+  const double m2 = fieldValue(txtMassB.text);
+  const double phi2 = momentum::degreesToRadians(fieldValue(txtDirectionpreB.text));
+  const double phi1After = momentum::degreesToRadians(fieldValue(txtDirectionpostA.text));
+  const double phi2After = momentum::degreesToRadians(fieldValue(txtDirectionpostB.text));
+  const double v1 = fieldValue(txtpostimpactspeedA.text);
+  const double v2 = fieldValue(txtPostimpactspeedB.text);
+
+  if (phi2 == 0.0) dialogs_.show(kPhi2Zero);
+  if (m1 == 0.0) dialogs_.show(kM1Zero);
+  if (m2 == 0.0) dialogs_.show(kM2Zero);
+
+  std::string u1Text;
+  std::string u2Text;
+  try {
+    const momentum::PreImpactSpeeds speeds =
+        momentum::preImpactSpeeds(m1, m2, phi2, phi1After, phi2After, v1, v2);
+    u1Text = maskFormat(speeds.vehicle1, kSpeedMask);
+    u2Text = maskFormat(speeds.vehicle2, kSpeedMask);
+  } catch (const ArithmeticFailure&) {
+    return;
+  }
+  txtPreimpactspeedA.text = u1Text;
+  txtPreimpactspeedB.text = u2Text;
+
+  if (momentum::approachNearlyInLine(fieldValue(txtDirectionpreB.text)))
+    dialogs_.show(kNearlyInLine);
+}
+
+void MomentumPage::cmdClear4_Click() {
+  for (TextBox* box :
+       {&txtMassA, &txtMassB, &txtDirectionpreB, &txtDirectionpostA, &txtDirectionpostB,
+        &txtpostimpactspeedA, &txtPostimpactspeedB, &txtPreimpactspeedA, &txtPreimpactspeedB})
+    box->text.clear();
+  txtPreimpactspeedA.enabled = false;
+  txtPreimpactspeedB.enabled = false;
+}
+
+void MomentumPage::optMperS_Click() { setUnitLabels(kMetresPerSecond); }
+
+void MomentumPage::optMph_Click() { setUnitLabels(kMilesPerHour); }
+
+void MomentumPage::setUnitLabels(const char* caption) {
+  lblMperS1.caption = caption;
+  lblMperS2.caption = caption;
+}
+
+void MomentumPage::mnuNotes_Click() { dialogs_.show(kNotes); }
+
+}  // namespace kelvara
