@@ -49,8 +49,8 @@ int randomPhotograph() {
 Application::Application(Dialogs& dialogs, int photograph, const QDate& today)
     : dialogs_(dialogs), printService_(dialogs), end_([] { QApplication::quit(); }) {
   menu_ = std::make_unique<MenuForm>(
-      *this, dialogs_, [this](const QString& page) { registry_.show(page); }, photograph,
-      menuDateText(today));
+      *this, dialogs_, beeper_, &TimerState::steadyClock,
+      [this](const QString& page) { registry_.show(page); }, photograph, menuDateText(today));
   registerPages();
 }
 

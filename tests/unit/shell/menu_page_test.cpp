@@ -5,16 +5,21 @@
 #include <set>
 #include <string>
 
+#include "support/counting_beeper.h"
 #include "support/recording_dialogs.h"
 
 namespace kelvara {
 namespace {
 
+using testing::CountingBeeper;
 using testing::RecordingDialogs;
+
+TimerState::Milliseconds stoppedClock() { return 0; }
 
 TEST(MenuPage, StartsOnNewtonWithOnePhotographAndIdleStopwatch) {
   RecordingDialogs dialogs;
-  MenuPage menu(dialogs, 2, "Monday,7 December, 2026");
+  CountingBeeper beeper;
+  MenuPage menu(dialogs, beeper, stoppedClock, 2, "Monday,7 December, 2026");
   EXPECT_STREQ(menu.cmdOK_Click(), "frmNewton");
   EXPECT_EQ(menu.txtDate.text, "Monday,7 December, 2026");
   EXPECT_FALSE(menu.Pic[0].visible);
@@ -29,7 +34,8 @@ TEST(MenuPage, StartsOnNewtonWithOnePhotographAndIdleStopwatch) {
 
 TEST(MenuPage, OkOpensTheFirstSelectedEntryInTableOrder) {
   RecordingDialogs dialogs;
-  MenuPage menu(dialogs, 0, "");
+  CountingBeeper beeper;
+  MenuPage menu(dialogs, beeper, stoppedClock, 0, "");
   menu.options[0].value = false;
   menu.options[13].value = true;  // the pole entry
   EXPECT_STREQ(menu.cmdOK_Click(), "frmCycle");
@@ -62,7 +68,8 @@ TEST(MenuPage, EntriesHaveDistinctAccessKeysAndTwoShareTheCyclePage) {
 
 TEST(MenuPage, HelpMessagesAreOkBoxesTitledKelvara) {
   RecordingDialogs dialogs;
-  MenuPage menu(dialogs, 0, "");
+  CountingBeeper beeper;
+  MenuPage menu(dialogs, beeper, stoppedClock, 0, "");
   menu.mnuAbout_Click();
   menu.mnuInformation_Click();
   menu.mnuInstructions_Click();
