@@ -165,6 +165,13 @@ double fieldValue(std::string_view text) {
   return convertNumber(rest.substr(0, extent.length), extent);
 }
 
+double checkedFieldValue(std::string_view text) {
+  const double value = fieldValue(text);
+  if (std::fabs(value) == std::numeric_limits<double>::max())
+    throw ArithmeticFailure(ArithmeticFailure::Kind::NotFinite);
+  return value;
+}
+
 bool isEmptyText(std::string_view text) { return text.empty(); }
 
 bool isNumericText(std::string_view text) {

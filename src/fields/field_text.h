@@ -16,6 +16,11 @@ namespace kelvara {
 // digits reads as 0, and a number too large for a double reads as the largest finite one.
 double fieldValue(std::string_view text);
 
+// The field value of a text whose number must fit a double: where fieldValue gives the
+// largest finite double for a number too large for one, this throws
+// ArithmeticFailure(NotFinite). For pages that report any arithmetic failure themselves.
+double checkedFieldValue(std::string_view text);
+
 // A box counts as not given only when its text has no characters at all.
 bool isEmptyText(std::string_view text);
 

@@ -5,6 +5,7 @@
 #include <QTime>
 
 #include "dynamics/curve_form.h"
+#include "human/alcohol_form.h"
 #include "motion/newton_form.h"
 #include "motion/quadratic_form.h"
 #include "shell/menu_form.h"
@@ -28,7 +29,6 @@ constexpr PageCaption kPlaceholderPages[] = {
     {"frmOverturn", "Overturn Calculation"},
     {"frmMaxspeed", "Maximum Speed"},
     {"frmFlight", "Flight paths"},
-    {"frmAlcohol", "Alcohol back-tracking"},
     {"frmPartialbraking", "Partial braking"},
     {"frmCycle", "Motorcycle crush"},
     {"frmLongitudeLatitude", "OSGrid to Longitude and Latitude Converter"},
@@ -65,6 +65,7 @@ void Application::registerPages() {
   registerForm<NewtonForm>("frmNewton");
   registerForm<QuadraticForm>("frmQuadratic");
   registerForm<CurveForm>("frmCurve");
+  registerForm<AlcoholForm>("frmAlcohol");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));

@@ -65,6 +65,16 @@ TEST(FieldValue, NumbersBeyondADoubleStayFinite) {
   EXPECT_EQ(fieldValue(std::string(400, '9')), std::numeric_limits<double>::max());
 }
 
+TEST(CheckedFieldValue, RefusesOnlyNumbersBeyondADouble) {
+  for (const std::string& text : {std::string("1e999"), std::string("-1e999"),
+                                  std::string(400, '9'), "&H" + std::string(300, 'F')})
+    EXPECT_THROW(checkedFieldValue(text), ArithmeticFailure) << text;
+  EXPECT_EQ(checkedFieldValue("1e308 kg"), 1e308);
+  EXPECT_EQ(checkedFieldValue("1e-999"), 0.0);
+  EXPECT_EQ(checkedFieldValue("abc"), 0.0);
+  EXPECT_EQ(checkedFieldValue(" 8 0"), 80.0);
+}
+
 TEST(EmptyTest, OnlyTheTextOfLengthZeroIsEmpty) {
   EXPECT_TRUE(isEmptyText(""));
   EXPECT_FALSE(isEmptyText(" "));
