@@ -6,6 +6,7 @@
 
 #include "dynamics/curve_form.h"
 #include "human/alcohol_form.h"
+#include "human/reaction_form.h"
 #include "motion/newton_form.h"
 #include "motion/quadratic_form.h"
 #include "shell/menu_form.h"
@@ -25,7 +26,6 @@ constexpr PageCaption kPlaceholderPages[] = {
     {"frmThrow", "Throw Calculations"},
     {"frmMomentum", "Momentum"},
     {"frmCrush", "Crush Analysis"},
-    {"frmReaction", "Reaction times and Walking Speeds"},
     {"frmOverturn", "Overturn Calculation"},
     {"frmMaxspeed", "Maximum Speed"},
     {"frmFlight", "Flight paths"},
@@ -66,6 +66,7 @@ void Application::registerPages() {
   registerForm<QuadraticForm>("frmQuadratic");
   registerForm<CurveForm>("frmCurve");
   registerForm<AlcoholForm>("frmAlcohol");
+  registerForm<ReactionForm>("frmReaction");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));
