@@ -62,10 +62,14 @@ ReactionForm::ReactionForm(PageHost& host, Dialogs& dialogs)
 
   layout->addWidget(heading(addLabel("lblWalkingHeading", page_.lblWalkingHeading)));
   layout->addWidget(addLabel("lblWalkingSource", page_.lblWalkingSource));
-  layout->addWidget(tableLine(addLabel("lblWalkingColumns", page_.lblWalkingColumns), fixed));
+  QLabel* walkingColumns = tableLine(addLabel("lblWalkingColumns", page_.lblWalkingColumns), fixed);
+  layout->addWidget(walkingColumns);
   const auto rows = page_.walkingRows();
   const int lineWidth = QFontMetrics(fixed).horizontalAdvance(
       QString::fromLatin1(reaction::kWalkingHeader) + QStringLiteral("    "));
+  // The rows' boxes keep a small margin before their text; the header keeps the same.
+  constexpr int kBoxTextMargin = 2;
+  walkingColumns->setContentsMargins(kBoxTextMargin, 0, 0, 0);
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const QByteArray name = "Text" + QByteArray::number(static_cast<int>(i + 1));
     QLineEdit* box = addTextBox(name.constData(), *rows[i]);

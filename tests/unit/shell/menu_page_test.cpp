@@ -94,5 +94,31 @@ TEST(MenuPage, HelpMessagesAreOkBoxesTitledKelvara) {
   EXPECT_EQ(dialogs.shown[4].lines.size(), 3u);
 }
 
+TEST(MenuPage, HelpMessagesWordForWord) {
+  RecordingDialogs dialogs;
+  CountingBeeper beeper;
+  MenuPage menu(dialogs, beeper, stoppedClock, 0, "");
+  menu.mnuInformation_Click();
+  menu.mnuInstructions_Click();
+  ASSERT_EQ(dialogs.shown.size(), 2u);
+  EXPECT_EQ(dialogs.shown[0].text(),
+            "This is a reduced suite of programmes for testing only.\n"
+            "No responsibility is taken for any errors or omissions of any kind.\n"
+            "If such errors or omissions are encountered or if you have any \n"
+            " suggestions that might improve the programme, please contact the author.");
+  EXPECT_EQ(dialogs.shown[1].text(),
+            "Either\n"
+            "Double click on the menu item to go there immediately\n"
+            "or\n"
+            "Single click on the menu item you want to go to.\n"
+            "The selection will be indicated by a dot in the centre of the option button.\n"
+            " Initially, the option button for Newton's Equations is selected by default.\n"
+            " When you are satisfied that you have selected the right item, click on the OK "
+            "button or press RETURN.\n"
+            "\n"
+            "Menu items can also be selected by holding down ALT and keying the underlined letter.");
+  EXPECT_EQ(beeper.beeps, 0);
+}
+
 }  // namespace
 }  // namespace kelvara
