@@ -46,13 +46,13 @@ TimerState::Milliseconds TimerState::steadyClock() {
   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-std::string TimerState::displayText(Milliseconds hundredths) {
-  const Milliseconds fraction = hundredths % 100;
+std::string TimerState::displayText(std::int64_t hundredths) {
+  const std::int64_t fraction = hundredths % 100;
   return std::to_string(hundredths / 100) + (fraction < 10 ? ".0" : ".") +
          std::to_string(fraction) + "  seconds";
 }
 
-void TimerState::raise(Milliseconds hundredths) {
+void TimerState::raise(std::int64_t hundredths) {
   if (updateTime_) updateTime_(displayText(hundredths));
 }
 

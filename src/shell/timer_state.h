@@ -49,10 +49,10 @@ class TimerState {
   static Milliseconds steadyClock();
 
   // "12.34  seconds" for 1234 hundredths.
-  static std::string displayText(Milliseconds hundredths);
+  static std::string displayText(std::int64_t hundredths);
 
  private:
-  void raise(Milliseconds hundredths);
+  void raise(std::int64_t hundredths);
 
   Clock clock_;
   UpdateTimeHandler updateTime_;
