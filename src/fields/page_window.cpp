@@ -69,6 +69,28 @@ class ClickFilter : public QObject {
   bool pressed_ = false;
 };
 
+// Runs a handler when a button other than the left one goes down on a push button, which
+// itself answers only the left one (through its pressed signal).
+class OtherButtonsDownFilter : public QObject {
+ public:
+  OtherButtonsDownFilter(QObject* parent, std::function<void()> handler)
+      : QObject(parent), handler_(std::move(handler)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const bool down =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (down && static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) {
+      handler_();
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> handler_;
+};
+
 }  // namespace
 
 PageWindow::PageWindow(PageHost& host, Dialogs& dialogs, const char* objectName,
@@ -142,6 +164,19 @@ QPushButton* PageWindow::addButton(const char* name, const QString& caption,
   widget->setAutoDefault(false);
   if (control != nullptr) binding_.bind(widget, *control);
   connect(widget, &QPushButton::clicked, this, [this, handler] { run(handler); });
+  return widget;
+}
+
+QPushButton* PageWindow::addMouseDownButton(const char* name, const QString& caption,
+                                           CommandButton* control,
+                                           const std::function<void()>& handler) {
+  auto* widget = new QPushButton(caption, page());
+  widget->setObjectName(QString::fromLatin1(name));
+  widget->setAutoDefault(false);
+  if (control != nullptr) binding_.bind(widget, *control);
+  // pressed comes with the left button's press and with the second press of a double click.
+  connect(widget, &QPushButton::pressed, this, [this, handler] { run(handler); });
+  widget->installEventFilter(new OtherButtonsDownFilter(widget, [this, handler] { run(handler); }));
   return widget;
 }
 

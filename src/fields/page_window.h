@@ -55,6 +55,10 @@ class PageWindow : public QMainWindow {
   // A command button running handler when clicked; control (may be null) holds its state.
   QPushButton* addButton(const char* name, const QString& caption, CommandButton* control,
                          const std::function<void()>& handler);
+  // A command button running handler when a mouse button goes down on it: any button, the
+  // second press of a double click included. Its click runs nothing.
+  QPushButton* addMouseDownButton(const char* name, const QString& caption,
+                                  CommandButton* control, const std::function<void()>& handler);
   // The shared page buttons.
   QPushButton* addMenuButton(const char* name);
   QPushButton* addExitButton(const char* name);

@@ -13,6 +13,8 @@
 #include "dynamics/overturn_form.h"
 #include "dynamics/partial_braking_form.h"
 #include "dynamics/side_slip_form.h"
+#include "human/alcohol_form.h"
+#include "human/reaction_form.h"
 #include "motion/newton_form.h"
 #include "motion/quadratic_form.h"
 #include "shell/menu_form.h"
@@ -30,9 +32,7 @@ struct PageCaption {
 // Window captions of the pages still shown by a placeholder.
 constexpr PageCaption kPlaceholderPages[] = {
     {"frmThrow", "Throw Calculations"},
-    {"frmReaction", "Reaction times and Walking Speeds"},
     {"frmFlight", "Flight paths"},
-    {"frmAlcohol", "Alcohol back-tracking"},
     {"frmLongitudeLatitude", "OSGrid to Longitude and Latitude Converter"},
     {"frmUKGrid", "Longitude and Latitude to OS Grid Reference"},
     {"frmSun", "Sun's position"},
@@ -50,8 +50,8 @@ int randomPhotograph() {
 Application::Application(Dialogs& dialogs, int photograph, const QDate& today)
     : dialogs_(dialogs), printService_(dialogs), end_([] { QApplication::quit(); }) {
   menu_ = std::make_unique<MenuForm>(
-      *this, dialogs_, [this](const QString& page) { registry_.show(page); }, photograph,
-      menuDateText(today));
+      *this, dialogs_, beeper_, &TimerState::steadyClock,
+      [this](const QString& page) { registry_.show(page); }, photograph, menuDateText(today));
   registerPages();
 }
 
@@ -74,6 +74,8 @@ void Application::registerPages() {
   registerForm<SideSlipForm>("frmSideSlip");
   registerForm<MomentumForm>("frmMomentum");
   registerForm<CycleForm>("frmCycle");
+  registerForm<AlcoholForm>("frmAlcohol");
+  registerForm<ReactionForm>("frmReaction");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));

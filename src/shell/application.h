@@ -6,12 +6,11 @@
 
 #include "fields/page_host.h"
 #include "fields/qt_dialogs.h"
+#include "shell/menu_form.h"
 #include "shell/page_registry.h"
 #include "shell/print_service.h"
 
 namespace kelvara {
-
-class MenuForm;
 
 class Application : public PageHost {
  public:
@@ -39,6 +38,7 @@ class Application : public PageHost {
   void registerForm(const char* page);
 
   Dialogs& dialogs_;
+  QtBeeper beeper_;
   PrintService printService_;
   PageRegistry registry_;
   std::unique_ptr<MenuForm> menu_;

@@ -1,5 +1,6 @@
 #include "shell/menu_form.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,15 +25,25 @@ constexpr std::array<const char*, kPhotographCount> kPhotographFiles{
 
 }  // namespace
 
+void QtBeeper::beep() { QApplication::beep(); }
+
 QString menuDateText(const QDate& date) {
   return QLocale::system().toString(date, QStringLiteral("dddd,d MMMM, yyyy"));
 }
 
-MenuForm::MenuForm(PageHost& host, Dialogs& dialogs, PageOpener openPage, int photograph,
-                   const QString& date)
+MenuForm::MenuForm(PageHost& host, Dialogs& dialogs, Beeper& beeper, TimerState::Clock clock,
+                   PageOpener openPage, int photograph, const QString& date)
     : PageWindow(host, dialogs, "frmMenu", QStringLiteral("Kelvara")),
-      page_(PageWindow::dialogs(), photograph, date.toStdString()),
+      page_(PageWindow::dialogs(), beeper, std::move(clock), photograph, date.toStdString()),
       openPage_(std::move(openPage)) {
+  // One shot per step, armed for the exact time of the next tick: no busy wait, and the
+  // ticks keep to start + k × 100 ms however late one of them is served.
+  stopwatchTimer_.setSingleShot(true);
+  stopwatchTimer_.setTimerType(Qt::PreciseTimer);
+  connect(&stopwatchTimer_, &QTimer::timeout, this, [this] {
+    run([this] { page_.myTimer.tick(); });
+    scheduleStopwatch();
+  });
   auto* heading = addLabel("lbl1", QStringLiteral("Kelvara"));
   QFont headingFont = heading->font();
   headingFont.setPointSizeF(headingFont.pointSizeF() * 2.0);
@@ -129,9 +140,16 @@ QWidget* MenuForm::buildStopwatch() {
   frame->setObjectName(QStringLiteral("frmStopwatch"));
   auto* txtStopwatch = addTextBox("txtStopwatch", page_.txtStopwatch);
   txtStopwatch->setReadOnly(true);
-  auto* cmdStart = addButton("cmdStart", QStringLiteral("Start"), &page_.cmdStart, [] {});
-  auto* cmdStop = addButton("cmdStop", QStringLiteral("Stop"), &page_.cmdStop, [] {});
-  auto* cmdReset = addButton("cmdReset", QStringLiteral("Reset"), &page_.cmdReset, [] {});
+  auto* cmdStart = addMouseDownButton("cmdStart", QStringLiteral("Start"), &page_.cmdStart, [this] {
+    page_.cmdStart_MouseDown();
+    scheduleStopwatch();
+  });
+  auto* cmdStop = addMouseDownButton("cmdStop", QStringLiteral("Stop"), &page_.cmdStop, [this] {
+    page_.cmdStop_MouseDown();
+    scheduleStopwatch();
+  });
+  auto* cmdReset = addButton("cmdReset", QStringLiteral("Reset"), &page_.cmdReset,
+                             [this] { page_.cmdReset_Click(); });
 
   auto* layout = new QGridLayout(frame);
   layout->addWidget(txtStopwatch, 0, 0, 1, 3);
@@ -144,6 +162,14 @@ QWidget* MenuForm::buildStopwatch() {
   layout->addWidget(addTextBox("txtSeconds", page_.txtSeconds), 4, 0);
   layout->addWidget(addLabel(nullptr, QStringLiteral("   Seconds")), 4, 1, 1, 2);
   return frame;
+}
+
+void MenuForm::scheduleStopwatch() {
+  if (!page_.myTimer.running()) {
+    stopwatchTimer_.stop();
+    return;
+  }
+  stopwatchTimer_.start(std::chrono::milliseconds(page_.myTimer.untilNextStep()));
 }
 
 }  // namespace kelvara

@@ -1,5 +1,7 @@
 #include "shell/menu_page.h"
 
+#include "fields/field_text.h"
+
 namespace kelvara {
 
 namespace {
@@ -10,11 +12,18 @@ constexpr std::array<const char*, kPhotographCount> kPhotographCaptions{
     "Rear-end shunt in slow motorway traffic",
 };
 
+constexpr const char* kStopwatchAtZero = "0.00  seconds";
+constexpr double kAlarmSpan = 3.0;  // seconds the alarm sounds for once the set time has passed
+constexpr double kSecondsPerMinute = 60.0;
+
 }  // namespace
 
-MenuPage::MenuPage(Dialogs& dialogs, int photograph, std::string date) : dialogs_(dialogs) {
+MenuPage::MenuPage(Dialogs& dialogs, Beeper& beeper, TimerState::Clock clock, int photograph,
+                   std::string date)
+    : myTimer(std::move(clock)), dialogs_(dialogs), beeper_(beeper) {
+  myTimer.onUpdateTime([this](const std::string& text) { myTimer_UpdateTime(text); });
   options[0].value = true;
-  txtStopwatch.text = "0.00  seconds";
+  txtStopwatch.text = kStopwatchAtZero;
   txtDate.text = std::move(date);
   txtMinutes.text = "0";
   txtSeconds.text = "0";
@@ -69,5 +78,40 @@ void MenuPage::mnuInstructions_Click() {
 }
 
 void MenuPage::mnuVersion_Click() { inform({"This programme was last updated in 2018"}); }
+
+// Start while a run is going starts a new run from zero; the display keeps its text until
+// the new run's first tick.
+void MenuPage::cmdStart_MouseDown() {
+  cmdReset.enabled = false;
+  cmdStart.enabled = true;
+  cmdStop.enabled = true;
+  myTimer.TimerTask();
+}
+
+// Stop when idle only beeps and enables Reset. During a run, the run then ends at once with
+// its final time, which passes through the alarm test like every update.
+void MenuPage::cmdStop_MouseDown() {
+  myTimer.StopTimer();
+  cmdReset.enabled = true;
+  beeper_.beep();
+  myTimer.tick();
+}
+
+void MenuPage::cmdReset_Click() {
+  txtStopwatch.text = kStopwatchAtZero;
+  cmdStop.enabled = false;
+  txtMinutes.text = "0";
+  txtSeconds.text = "0";
+}
+
+// The alarm beeps at every update in the three seconds after the set time; an alarm of no
+// time at all is off.
+void MenuPage::myTimer_UpdateTime(const std::string& text) {
+  txtStopwatch.text = text;
+  const double alarm =
+      kSecondsPerMinute * fieldValue(txtMinutes.text) + fieldValue(txtSeconds.text);
+  const double elapsed = fieldValue(txtStopwatch.text);
+  if (alarm < elapsed && elapsed < alarm + kAlarmSpan && alarm != 0.0) beeper_.beep();
+}
 
 }  // namespace kelvara

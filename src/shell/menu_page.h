@@ -1,12 +1,14 @@
 #pragma once
 // The menu window's logic: the list of calculators, which one is chosen, the photograph
-// shown, the date, and the Help messages. The stopwatch controls live here too.
+// shown, the date, the Help messages and the stopwatch with its alarm.
 
 #include <array>
 #include <string>
 
 #include "fields/controls.h"
 #include "fields/message.h"
+#include "shell/beeper.h"
+#include "shell/timer_state.h"
 
 namespace kelvara {
 
@@ -43,8 +45,12 @@ inline constexpr int kPhotographCount = 3;
 
 class MenuPage {
  public:
-  // photograph: the index drawn at start-up (0 to 2); date: today's date as displayed.
-  MenuPage(Dialogs& dialogs, int photograph, std::string date);
+  // photograph: the index drawn at start-up (0 to 2); date: today's date as displayed;
+  // clock: the stopwatch's millisecond clock; beeper sounds the stopwatch and its alarm.
+  MenuPage(Dialogs& dialogs, Beeper& beeper, TimerState::Clock clock, int photograph,
+           std::string date);
+  MenuPage(const MenuPage&) = delete;
+  MenuPage& operator=(const MenuPage&) = delete;
 
   // The page the OK command opens: the first selected entry in table order.
   const char* cmdOK_Click() const;
@@ -57,6 +63,14 @@ class MenuPage {
   void mnuInstructions_Click();
   void mnuVersion_Click();
 
+  // The stopwatch. Start and Stop react when a mouse button goes down on them, Reset on a
+  // click. The owner calls myTimer.tick() through its timer whenever myTimer.untilNextStep()
+  // has passed; each update of the run arrives at myTimer_UpdateTime.
+  void cmdStart_MouseDown();
+  void cmdStop_MouseDown();
+  void cmdReset_Click();
+  void myTimer_UpdateTime(const std::string& text);
+
   std::array<OptionButton, kMenuEntries.size()> options;  // in kMenuEntries order
   TextBox txtDate;
   std::array<PictureBox, kPhotographCount> Pic;
@@ -67,6 +81,7 @@ class MenuPage {
   CommandButton cmdStart;
   CommandButton cmdStop;
   CommandButton cmdReset;
+  TimerState myTimer;
 
   static const char* photographCaption(int photograph);
 
@@ -74,6 +89,7 @@ class MenuPage {
   void inform(std::initializer_list<const char*> lines);
 
   Dialogs& dialogs_;
+  Beeper& beeper_;
 };
 
 }  // namespace kelvara

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSvgWidget>
@@ -124,6 +125,21 @@ class MenuNavigationTest : public QObject {
     QCOMPARE(ended_, 2);
     clickOn(menu(), "cmdExit");
     QCOMPARE(ended_, 3);
+  }
+
+  void helpMenuHoldsItsItemsInOrder() {
+    auto* help = menu()->findChild<QMenu*>(QStringLiteral("mnuHelp"));
+    QVERIFY(help);
+    QCOMPARE(help->title(), QStringLiteral("Help"));
+    QStringList names;
+    QStringList captions;
+    for (const QAction* item : help->actions()) {
+      names << item->objectName();
+      captions << item->text();
+    }
+    QCOMPARE(names, (QStringList{"mnuAuthor", "mnuAbout", "mnuInformation", "mnuInstructions",
+                                 "mnuVersion"}));
+    QCOMPARE(captions, (QStringList{"Author", "About", "Information", "Instructions", "Version"}));
   }
 
   void helpInstructionsShowNineLines() {

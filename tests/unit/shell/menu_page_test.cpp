@@ -5,16 +5,21 @@
 #include <set>
 #include <string>
 
+#include "support/counting_beeper.h"
 #include "support/recording_dialogs.h"
 
 namespace kelvara {
 namespace {
 
+using testing::CountingBeeper;
 using testing::RecordingDialogs;
+
+TimerState::Milliseconds stoppedClock() { return 0; }
 
 TEST(MenuPage, StartsOnNewtonWithOnePhotographAndIdleStopwatch) {
   RecordingDialogs dialogs;
-  MenuPage menu(dialogs, 2, "Monday,7 December, 2026");
+  CountingBeeper beeper;
+  MenuPage menu(dialogs, beeper, stoppedClock, 2, "Monday,7 December, 2026");
   EXPECT_STREQ(menu.cmdOK_Click(), "frmNewton");
   EXPECT_EQ(menu.txtDate.text, "Monday,7 December, 2026");
   EXPECT_FALSE(menu.Pic[0].visible);
@@ -29,7 +34,8 @@ TEST(MenuPage, StartsOnNewtonWithOnePhotographAndIdleStopwatch) {
 
 TEST(MenuPage, OkOpensTheFirstSelectedEntryInTableOrder) {
   RecordingDialogs dialogs;
-  MenuPage menu(dialogs, 0, "");
+  CountingBeeper beeper;
+  MenuPage menu(dialogs, beeper, stoppedClock, 0, "");
   menu.options[0].value = false;
   menu.options[13].value = true;  // the pole entry
   EXPECT_STREQ(menu.cmdOK_Click(), "frmCycle");
@@ -62,7 +68,8 @@ TEST(MenuPage, EntriesHaveDistinctAccessKeysAndTwoShareTheCyclePage) {
 
 TEST(MenuPage, HelpMessagesAreOkBoxesTitledKelvara) {
   RecordingDialogs dialogs;
-  MenuPage menu(dialogs, 0, "");
+  CountingBeeper beeper;
+  MenuPage menu(dialogs, beeper, stoppedClock, 0, "");
   menu.mnuAbout_Click();
   menu.mnuInformation_Click();
   menu.mnuInstructions_Click();
@@ -85,6 +92,32 @@ TEST(MenuPage, HelpMessagesAreOkBoxesTitledKelvara) {
   EXPECT_EQ(dialogs.shown[3].lines,
             std::vector<std::string>{"This programme was last updated in 2018"});
   EXPECT_EQ(dialogs.shown[4].lines.size(), 3u);
+}
+
+TEST(MenuPage, HelpMessagesWordForWord) {
+  RecordingDialogs dialogs;
+  CountingBeeper beeper;
+  MenuPage menu(dialogs, beeper, stoppedClock, 0, "");
+  menu.mnuInformation_Click();
+  menu.mnuInstructions_Click();
+  ASSERT_EQ(dialogs.shown.size(), 2u);
+  EXPECT_EQ(dialogs.shown[0].text(),
+            "This is a reduced suite of programmes for testing only.\n"
+            "No responsibility is taken for any errors or omissions of any kind.\n"
+            "If such errors or omissions are encountered or if you have any \n"
+            " suggestions that might improve the programme, please contact the author.");
+  EXPECT_EQ(dialogs.shown[1].text(),
+            "Either\n"
+            "Double click on the menu item to go there immediately\n"
+            "or\n"
+            "Single click on the menu item you want to go to.\n"
+            "The selection will be indicated by a dot in the centre of the option button.\n"
+            " Initially, the option button for Newton's Equations is selected by default.\n"
+            " When you are satisfied that you have selected the right item, click on the OK "
+            "button or press RETURN.\n"
+            "\n"
+            "Menu items can also be selected by holding down ALT and keying the underlined letter.");
+  EXPECT_EQ(beeper.beeps, 0);
 }
 
 }  // namespace

@@ -1,0 +1,100 @@
+#include "human/reaction_form.h"
+
+#include <QByteArray>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QVBoxLayout>
+
+#include "human/reaction.h"
+
+namespace kelvara {
+
+namespace {
+
+// The machine's fixed-pitch font, falling back on the monospace family by name where the
+// platform names no fixed font of its own.
+QFont fixedPitchFont() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (!QFontInfo(font).fixedPitch()) {
+    font.setFamilies({QStringLiteral("monospace"), QStringLiteral("DejaVu Sans Mono")});
+    font.setStyleHint(QFont::TypeWriter);
+  }
+  font.setFixedPitch(true);
+  return font;
+}
+
+QLabel* heading(QLabel* label) {
+  QFont font = label->font();
+  font.setBold(true);
+  font.setPointSizeF(font.pointSizeF() * 1.2);
+  label->setFont(font);
+  return label;
+}
+
+// A table line: fixed pitch and never wrapped, so that its columns stay aligned.
+QLabel* tableLine(QLabel* label, const QFont& font) {
+  label->setWordWrap(false);
+  label->setFont(font);
+  return label;
+}
+
+}  // namespace
+
+ReactionForm::ReactionForm(PageHost& host, Dialogs& dialogs)
+    : PageWindow(host, dialogs, "frmReaction", QStringLiteral("Reaction times and Walking Speeds")) {
+  const QFont fixed = fixedPitchFont();
+  auto* layout = new QVBoxLayout(page());
+
+  layout->addWidget(heading(addLabel("lblReactionHeading", page_.lblReactionHeading)));
+  layout->addWidget(addLabel("lblReactionSource", page_.lblReactionSource));
+  layout->addWidget(tableLine(addLabel("lblReactionColumns", page_.lblReactionColumns), fixed));
+  for (std::size_t i = 0; i < page_.lblReactionRows.size(); ++i) {
+    const QByteArray name = "lblReactionRow" + QByteArray::number(static_cast<int>(i + 1));
+    layout->addWidget(tableLine(addLabel(name.constData(), page_.lblReactionRows[i]), fixed));
+  }
+  layout->addSpacing(16);
+
+  layout->addWidget(heading(addLabel("lblWalkingHeading", page_.lblWalkingHeading)));
+  layout->addWidget(addLabel("lblWalkingSource", page_.lblWalkingSource));
+  QLabel* walkingColumns = tableLine(addLabel("lblWalkingColumns", page_.lblWalkingColumns), fixed);
+  layout->addWidget(walkingColumns);
+  const auto rows = page_.walkingRows();
+  const int lineWidth = QFontMetrics(fixed).horizontalAdvance(
+      QString::fromLatin1(reaction::kWalkingHeader) + QStringLiteral("    "));
+  // The rows' boxes keep a small margin before their text; the header keeps the same.
+  constexpr int kBoxTextMargin = 2;
+  walkingColumns->setContentsMargins(kBoxTextMargin, 0, 0, 0);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const QByteArray name = "Text" + QByteArray::number(static_cast<int>(i + 1));
+    QLineEdit* box = addTextBox(name.constData(), *rows[i]);
+    box->setReadOnly(true);
+    box->setFrame(false);
+    box->setFont(fixed);
+    box->setMinimumWidth(lineWidth);
+    box->setTextMargins(0, 0, 0, 0);
+    // Coloured like the page, so that the rows read as the table they are.
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    box->setPalette(palette);
+    layout->addWidget(box);
+  }
+  layout->addStretch(1);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(addPrintButton("cmdPrint"));
+  buttons->addStretch(1);
+  buttons->addWidget(addMenuButton("Command1"));
+  buttons->addWidget(addExitButton("Command2"));
+  layout->addLayout(buttons);
+
+  binding().push();
+  for (QLineEdit* box : findChildren<QLineEdit*>()) box->setCursorPosition(0);
+}
+
+}  // namespace kelvara
