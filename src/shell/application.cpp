@@ -5,6 +5,7 @@
 #include <QTime>
 
 #include "dynamics/curve_form.h"
+#include "dynamics/flight_form.h"
 #include "motion/newton_form.h"
 #include "motion/quadratic_form.h"
 #include "shell/menu_form.h"
@@ -27,7 +28,6 @@ constexpr PageCaption kPlaceholderPages[] = {
     {"frmReaction", "Reaction times and Walking Speeds"},
     {"frmOverturn", "Overturn Calculation"},
     {"frmMaxspeed", "Maximum Speed"},
-    {"frmFlight", "Flight paths"},
     {"frmAlcohol", "Alcohol back-tracking"},
     {"frmPartialbraking", "Partial braking"},
     {"frmCycle", "Motorcycle crush"},
@@ -65,6 +65,7 @@ void Application::registerPages() {
   registerForm<NewtonForm>("frmNewton");
   registerForm<QuadraticForm>("frmQuadratic");
   registerForm<CurveForm>("frmCurve");
+  registerForm<FlightForm>("frmFlight");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));
