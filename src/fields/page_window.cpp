@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QMouseEvent>
 #include <QSvgWidget>
 #include <QPushButton>
@@ -60,6 +61,8 @@ void PageWindow::goToPage(const char* page) {
   host_.showPage(page);
 }
 
+void PageWindow::endProgram() { host_.endProgram(); }
+
 void PageWindow::run(const std::function<void()>& handler) {
   binding_.pull();
   try {
@@ -75,6 +78,13 @@ void PageWindow::run(const std::function<void()>& handler) {
 
 QLineEdit* PageWindow::addTextBox(const char* name, TextBox& control) {
   auto* widget = new QLineEdit(page());
+  widget->setObjectName(QString::fromLatin1(name));
+  binding_.bind(widget, control);
+  return widget;
+}
+
+QPlainTextEdit* PageWindow::addTextArea(const char* name, TextBox& control) {
+  auto* widget = new QPlainTextEdit(page());
   widget->setObjectName(QString::fromLatin1(name));
   binding_.bind(widget, control);
   return widget;
