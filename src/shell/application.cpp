@@ -6,6 +6,7 @@
 
 #include "dynamics/curve_form.h"
 #include "dynamics/flight_form.h"
+#include "dynamics/throw_form.h"
 #include "motion/newton_form.h"
 #include "motion/quadratic_form.h"
 #include "shell/menu_form.h"
@@ -22,7 +23,6 @@ struct PageCaption {
 
 // Window captions of the pages still shown by a placeholder.
 constexpr PageCaption kPlaceholderPages[] = {
-    {"frmThrow", "Throw Calculations"},
     {"frmMomentum", "Momentum"},
     {"frmCrush", "Crush Analysis"},
     {"frmReaction", "Reaction times and Walking Speeds"},
@@ -66,6 +66,7 @@ void Application::registerPages() {
   registerForm<QuadraticForm>("frmQuadratic");
   registerForm<CurveForm>("frmCurve");
   registerForm<FlightForm>("frmFlight");
+  registerForm<ThrowForm>("frmThrow");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));
