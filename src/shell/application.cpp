@@ -7,6 +7,7 @@
 #include "dynamics/curve_form.h"
 #include "dynamics/flight_form.h"
 #include "dynamics/throw_form.h"
+#include "dynamics/trailer_form.h"
 #include "motion/newton_form.h"
 #include "motion/quadratic_form.h"
 #include "shell/menu_form.h"
@@ -34,7 +35,6 @@ constexpr PageCaption kPlaceholderPages[] = {
     {"frmLongitudeLatitude", "OSGrid to Longitude and Latitude Converter"},
     {"frmUKGrid", "Longitude and Latitude to OS Grid Reference"},
     {"frmSun", "Sun's position"},
-    {"frmTrailer", "Long Vehicles"},
     {"frmSideSlip", "Side Slip"},
 };
 
@@ -67,6 +67,7 @@ void Application::registerPages() {
   registerForm<CurveForm>("frmCurve");
   registerForm<FlightForm>("frmFlight");
   registerForm<ThrowForm>("frmThrow");
+  registerForm<TrailerForm>("frmTrailer");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));
