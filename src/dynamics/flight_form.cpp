@@ -21,6 +21,11 @@ QLabel* heading(QLabel* label, double scale) {
   return label;
 }
 
+QLabel* caption(QLabel* label) {
+  label->setWordWrap(false);
+  return label;
+}
+
 }  // namespace
 
 FlightForm::FlightForm(PageHost& host, Dialogs& dialogs)
@@ -32,8 +37,8 @@ FlightForm::FlightForm(PageHost& host, Dialogs& dialogs)
   QWidget* diagram =
       addPicture("Picture1", QStringLiteral(":/dynamics/flight_diagram.svg"), page_.Picture1);
   // The equation lies over the diagram when shown; its label sits inside it.
-  QWidget* equation =
-      addPicture("pctEquation", QStringLiteral(":/dynamics/flight_equation.svg"), page_.pctEquation);
+  QWidget* equation = addPicture("pctEquation", QStringLiteral(":/dynamics/flight_equation.svg"),
+                                 page_.pctEquation);
   QLabel* hide = addLabel("lblHide", QStringLiteral("Click this box to hide it."));
   hide->setParent(equation);
   hide->setWordWrap(false);
@@ -44,23 +49,24 @@ FlightForm::FlightForm(PageHost& host, Dialogs& dialogs)
 
   auto* inputs = new QGridLayout;
   inputs->addWidget(heading(addLabel(nullptr, QStringLiteral("Input")), 1.1), 0, 0, 1, 2);
-  inputs->addWidget(addLabel(nullptr, QStringLiteral("Slop angle, theta degrees")), 1, 0);
+  inputs->addWidget(caption(addLabel(nullptr, QStringLiteral("Slop angle, theta degrees"))), 1, 0);
   inputs->addWidget(addTextBox("txtTheta", page_.txtTheta), 1, 1);
-  inputs->addWidget(addLabel(nullptr, QStringLiteral("Launch height, h metres ")), 2, 0);
+  inputs->addWidget(caption(addLabel(nullptr, QStringLiteral("Launch height, h metres "))), 2, 0);
   inputs->addWidget(addTextBox("txth", page_.txth), 2, 1);
-  inputs->addWidget(addLabel(nullptr, QStringLiteral("(h is negative in the above diagram)")), 3,
-                    0, 1, 2);
-  inputs->addWidget(addLabel(nullptr, QStringLiteral("Flight distance, L metres")), 4, 0);
+  inputs->addWidget(
+      caption(addLabel(nullptr, QStringLiteral("(h is negative in the above diagram)"))), 3, 0, 1,
+      2);
+  inputs->addWidget(caption(addLabel(nullptr, QStringLiteral("Flight distance, L metres"))), 4, 0);
   inputs->addWidget(addTextBox("txtL", page_.txtL), 4, 1);
   inputs->setColumnStretch(1, 1);
+  inputs->setRowStretch(inputs->rowCount(), 1);
 
   auto* outputs = new QGridLayout;
   outputs->addWidget(heading(addLabel(nullptr, QStringLiteral("Output")), 1.1), 0, 0, 1, 2);
-  outputs->addWidget(addLabel(nullptr, QStringLiteral("Launch speed of vehicle")), 1, 0);
+  outputs->addWidget(caption(addLabel(nullptr, QStringLiteral("Launch speed of vehicle"))), 1, 0);
   QLineEdit* speed = addTextBox("txtVmph", page_.txtVmph);
-  outputs->addWidget(speed, 1, 1);
-  outputs->setColumnStretch(1, 1);
-  outputs->setRowStretch(2, 1);
+  outputs->addWidget(speed, 2, 0);
+  outputs->setRowStretch(3, 1);
   speed->setMinimumWidth(speed->fontMetrics().horizontalAdvance(
       QStringLiteral("000000.000  m/s   or   000000.000  mph    ")));
 
@@ -87,6 +93,7 @@ FlightForm::FlightForm(PageHost& host, Dialogs& dialogs)
   addMenuBarItem("mnuNotes", QStringLiteral("Notes"), [this] { page_.mnuNotes_Click(); });
   addMenuBarItem("mnuEquation", QStringLiteral("Equation"), [this] { page_.mnuEquation_Click(); });
 
+  resize(sizeHint().expandedTo(QSize(820, 520)));
   binding().push();
 }
 

@@ -38,10 +38,12 @@ ThrowForm::ThrowForm(PageHost& host, Dialogs& dialogs)
                             "object:")),
       1, 0);
   inputs->addWidget(addTextBox("txtCoefficient", page_.txtCoefficient), 1, 1);
+  // The Greek letter mu, as a symbol beside its box.
   QLabel* mu = addLabel(nullptr, QStringLiteral("μ"));
-  QFont symbol(QStringLiteral("Symbol"));
+  QFont symbol = mu->font();
+  symbol.setFamily(QStringLiteral("serif"));
   symbol.setStyleHint(QFont::Serif);
-  symbol.setPointSizeF(mu->font().pointSizeF() * 1.5);
+  symbol.setPointSizeF(symbol.pointSizeF() * 1.5);
   symbol.setItalic(true);
   mu->setFont(symbol);
   inputs->addWidget(mu, 1, 2);
@@ -71,20 +73,23 @@ ThrowForm::ThrowForm(PageHost& host, Dialogs& dialogs)
   };
   auto* outputs = new QGridLayout;
   outputs->addWidget(bold(addLabel(nullptr, QStringLiteral("Output")), 1.1), 0, 0, 1, 3);
-  QLineEdit* widest = nullptr;
   for (const Row& row : rows) {
     const int line = outputs->rowCount();
     QLabel* caption = addLabel(nullptr, QString::fromUtf8(row.caption));
     caption->setWordWrap(false);
     outputs->addWidget(caption, line, 0);
-    widest = addTextBox(row.box, row.control);
-    outputs->addWidget(widest, line, 1);
-    if (row.note != nullptr) outputs->addWidget(addLabel(nullptr, QString::fromUtf8(row.note)),
-                                                line, 2);
+    QLineEdit* box = addTextBox(row.box, row.control);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(
+        QStringLiteral("00000.000     m/s  or     00000.000 mph   ")));
+    outputs->addWidget(box, line, 1);
+    if (row.note != nullptr) {
+      QLabel* note = addLabel(nullptr, QString::fromUtf8(row.note));
+      note->setWordWrap(false);
+      outputs->addWidget(note, line, 2);
+    }
   }
-  widest->setMinimumWidth(widest->fontMetrics().horizontalAdvance(
-      QStringLiteral("00000.000     m/s  or     00000.000 mph   ")));
   outputs->setColumnStretch(1, 1);
+  outputs->setRowStretch(outputs->rowCount(), 1);
 
   // The references box, shown from the menu and hidden by its option button.
   QPlainTextEdit* references = addTextArea("Text2", page_.Text2);
@@ -124,7 +129,7 @@ ThrowForm::ThrowForm(PageHost& host, Dialogs& dialogs)
   addMenuBarItem("mnuReferences", QStringLiteral("References"),
                  [this] { page_.mnuReferences_Click(); });
 
-  resize(sizeHint().expandedTo(QSize(980, 520)));
+  resize(sizeHint().expandedTo(QSize(1100, 520)));
   binding().push();
 }
 

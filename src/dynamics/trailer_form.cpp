@@ -17,6 +17,7 @@ constexpr const char* kScrollCaption = "Scroll for different Radii, R";
 constexpr const char* kScrollNote = "Calculations will start as soon as you begin to scroll";
 
 void addRow(QGridLayout* grid, QLabel* caption, QWidget* box) {
+  caption->setWordWrap(false);
   const int row = grid->rowCount();
   grid->addWidget(caption, row, 0);
   grid->addWidget(box, row, 1);
@@ -113,6 +114,7 @@ TrailerForm::TrailerForm(PageHost& host, Dialogs& dialogs)
   // (Qt's scroll bars invert their keys by default, which suits vertical bars only).
   for (QScrollBar* radii : {articulatedRadii, rigidRadii}) radii->setInvertedControls(false);
 
+  resize(sizeHint().expandedTo(QSize(900, 640)));
   binding().push();
 }
 

@@ -19,7 +19,8 @@ const Message kFourItems{{"Please insert all four data items for this vehicle."}
 const Message kNoWheelbase{{"Please insert the vehicle wheelbase"}};
 const Message kTooLong{{"Your wheelbase is far too long"}};
 const Message kNegative{{"Your wheelbase cannot be negative"}};
-const Message kInvalid{{"Your data for this vehicle is invalid", "Clear all boxes and start again."}};
+const Message kInvalid{
+    {"Your data for this vehicle is invalid", "Clear all boxes and start again."}};
 
 constexpr const char* kOld = "old";
 
