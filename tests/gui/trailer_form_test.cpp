@@ -124,18 +124,6 @@ class TrailerFormTest : public QObject {
       QVERIFY2(textOf(form.get(), box).isEmpty(), box);
   }
 
-  void missingDataStillEnablesTheArticulatedPair() {
-    typeInto(form.get(), "txtd", "7.5");
-    typeInto(form.get(), "txtp", "3.5");
-    typeInto(form.get(), "txtm", "0.5");
-    click("HScroll1", Click::TroughRight);
-    QCOMPARE(dialogs.lines(), (std::vector<std::vector<std::string>>{
-                                  {"Please insert all four data items for this vehicle."}}));
-    QVERIFY(widget("txtR")->isEnabled() && widget("txtCutIn")->isEnabled());
-    QVERIFY(textOf(form.get(), "txtR").isEmpty());
-    QVERIFY(!widget("txtR2")->isEnabled());
-  }
-
   void instructionsMenuExitAndClose() {
     form->findChild<QAction*>(QStringLiteral("mnuInstructions"))->trigger();
     QCOMPARE(dialogs.shown.size(), std::size_t{1});

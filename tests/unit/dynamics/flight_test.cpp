@@ -1,12 +1,9 @@
-#include "dynamics/flight.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "dynamics/flight_page.h"
-#include "fields/checked.h"
 #include "support/recording_dialogs.h"
 
 namespace kelvara {
@@ -60,45 +57,6 @@ TEST(FlightPage, LaunchSpeedAndEachRefusal) {
     EXPECT_EQ(page.txtVmph.enabled, row.enabled);
     for (const Message& message : dialogs.shown) EXPECT_EQ(message.title, "Kelvara");
   }
-}
-
-TEST(FlightPage, ClearDisablesTheSpeedAndTheEquationShowsAndHides) {
-  RecordingDialogs dialogs;
-  FlightPage page(dialogs);
-  EXPECT_FALSE(page.txtVmph.enabled);
-  EXPECT_FALSE(page.pctEquation.visible);
-  EXPECT_TRUE(page.Picture1.visible);
-
-  page.txtTheta.text = "0";
-  page.txth.text = "-2";
-  page.txtL.text = "20";
-  page.cmdCalculate_Click();
-  page.cmdClear_Click();
-  for (const TextBox* box : {&page.txtTheta, &page.txth, &page.txtL, &page.txtVmph})
-    EXPECT_EQ(box->text, "");
-  EXPECT_FALSE(page.txtVmph.enabled);
-
-  page.mnuEquation_Click();
-  EXPECT_TRUE(page.pctEquation.visible);
-  page.pctEquation_Click();
-  EXPECT_FALSE(page.pctEquation.visible);
-  page.mnuEquation_Click();
-  page.lblHide_Click();
-  EXPECT_FALSE(page.pctEquation.visible);
-
-  page.mnuNotes_Click();
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].lines.size(), 5u);
-  EXPECT_EQ(dialogs.shown[0].lines[2],
-            "If the landing point is lower than the launch point, as in the diagram, then h is "
-            "negative.");
-}
-
-TEST(FlightTerm, ZeroAndNegativeTermsHaveNoSpeed) {
-  EXPECT_DOUBLE_EQ(flight::flightTerm(0.0, -2.0, 20.0), 4.0);
-  EXPECT_THROW(flight::launchSpeed(20.0, 0.0), ArithmeticFailure);
-  EXPECT_THROW(flight::launchSpeed(20.0, -1.0), ArithmeticFailure);
-  EXPECT_THROW(flight::launchSpeedMph(1e308, 1e-300), ArithmeticFailure);
 }
 
 }  // namespace

@@ -1,12 +1,9 @@
-#include "dynamics/throw_distance.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "dynamics/throw_page.h"
-#include "fields/checked.h"
 #include "support/recording_dialogs.h"
 
 namespace kelvara {
@@ -124,41 +121,6 @@ TEST(ThrowPage, EightEstimatesWithTheirSeparatorsAndEachWarning) {
     }
     EXPECT_EQ(got, row.want);
   }
-}
-
-TEST(ThrowPage, ClearDisablesTheFirstSevenAndTheReferencesHideAgain) {
-  RecordingDialogs dialogs;
-  ThrowPage page(dialogs);
-  const auto boxes = results(page);
-  for (std::size_t i = 0; i < boxes.size(); ++i) EXPECT_EQ(boxes[i]->enabled, i == 7);
-  EXPECT_FALSE(page.Text2.visible || page.Text3.visible || page.Option1.visible);
-
-  page.txtThrowDistance.text = "14";
-  page.txtCoefficient.text = "0.7";
-  page.cmdThrow_Click();
-  page.cmdClear1_Click();
-  EXPECT_EQ(page.txtThrowDistance.text, "");
-  EXPECT_EQ(page.txtCoefficient.text, "");
-  for (std::size_t i = 0; i < boxes.size(); ++i) {
-    EXPECT_EQ(boxes[i]->text, "");
-    EXPECT_EQ(boxes[i]->enabled, i == 7);
-  }
-
-  page.mnuReferences_Click();
-  EXPECT_TRUE(page.Text2.visible && page.Text3.visible && page.Option1.visible);
-  EXPECT_FALSE(page.Text2.text.empty());
-  page.Option1.value = true;  // the investigator's click has chosen it
-  page.Option1_Click();
-  EXPECT_FALSE(page.Text2.visible || page.Text3.visible || page.Option1.visible);
-  EXPECT_FALSE(page.Option1.value);
-}
-
-TEST(ThrowDistance, TheFrictionBoundsAndTheirFailures) {
-  using namespace throw_distance;
-  EXPECT_NEAR(minimumSpeed(14.0, 0.7) * kProbableOverMinimum, probableSpeed(14.0, 0.7), 1e-12);
-  EXPECT_LT(minimumSpeed(14.0, 0.7), maximumSpeed(14.0, 0.7));
-  EXPECT_THROW(maximumSpeed(1e308, 1.0), ArithmeticFailure);
-  EXPECT_THROW(minimumSpeed(-1.0, 0.5), ArithmeticFailure);
 }
 
 }  // namespace

@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
 #include "dynamics/trailer_page.h"
-#include "fields/checked.h"
 #include "support/recording_dialogs.h"
 
 namespace kelvara {
@@ -159,29 +157,11 @@ TEST(TrailerPage, ClearEmptiesTheBoxesThenRunsEachBarThatMovesOnce) {
   EXPECT_TRUE(page.txtR.enabled && page.txtCutIn.enabled);
 }
 
-TEST(TrailerGeometry, RoundingOfThePushedRadiusAndTheWorkedTurn) {
-  using namespace trailer;
+TEST(TrailerGeometry, ThePushedRadiusRoundsHalvesToEvenAndStaysOnTheBar) {
   const std::pair<double, int> pushed[] = {{3.5, 4}, {2.5, 4}, {20.0, 21}, {20.4, 21},
                                            {20.6, 22}, {0.0, 1}, {499.0, 500}, {600.0, 500}};
-  for (const auto& [wheelbase, radius] : pushed) EXPECT_EQ(rigidRadiusFor(wheelbase), radius);
-
-  const ArticulatedTurn turn = articulatedTurn(15.0, 7.5, 1.25, 3.5, 0.5);
-  EXPECT_TRUE(turn.possible);
-  EXPECT_NEAR(turn.cutIn, 15.0 - (std::sqrt(194.77738036453707) - 1.25), 1e-12);
-  EXPECT_THROW(rigidCutIn(3.0, 4.0), ArithmeticFailure);
-}
-
-TEST(TrailerPage, InstructionsInTheirOrder) {
-  RecordingDialogs dialogs;
-  TrailerPage page(dialogs);
-  page.mnuInstructions_Click();
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  const auto& lines = dialogs.shown[0].lines;
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lines.front(),
-            "When there are 2 or 3 axles at the rear of the tractor or at the rear of the "
-            "trailer,");
-  EXPECT_EQ(lines.back(), "The distance m can be set to zero if you cannot find its actual value");
+  for (const auto& [wheelbase, radius] : pushed)
+    EXPECT_EQ(trailer::rigidRadiusFor(wheelbase), radius);
 }
 
 }  // namespace
