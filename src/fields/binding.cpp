@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -40,6 +41,16 @@ void Binding::bind(QLineEdit* widget, TextBox& control) {
   pushes_.push_back([widget, &control] {
     const QSignalBlocker blocker(widget);
     setTextIfChanged(widget, control.text);
+    showState(widget, control.enabled, control.visible);
+  });
+}
+
+void Binding::bind(QPlainTextEdit* widget, TextBox& control) {
+  pulls_.push_back([widget, &control] { control.text = widget->toPlainText().toStdString(); });
+  pushes_.push_back([widget, &control] {
+    const QSignalBlocker blocker(widget);
+    const QString wanted = QString::fromStdString(control.text);
+    if (widget->toPlainText() != wanted) widget->setPlainText(wanted);
     showState(widget, control.enabled, control.visible);
   });
 }

@@ -16,6 +16,7 @@ class QAbstractButton;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QRadioButton;
 class QScrollBar;
 class QWidget;
@@ -25,6 +26,7 @@ namespace kelvara {
 class Binding {
  public:
   void bind(QLineEdit* widget, TextBox& control);
+  void bind(QPlainTextEdit* widget, TextBox& control);
   void bind(QLabel* widget, Label& control);
   void bind(QAbstractButton* widget, CommandButton& control);
   void bind(QRadioButton* widget, OptionButton& control);

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -33,6 +34,8 @@ class PageWindow : public QMainWindow {
   void returnToMenu();
   // Hide this page and show another one (the crush page's parameter diagram).
   void goToPage(const char* page);
+  // End the program, as the Exit button does (for a page whose Exit runs a handler first).
+  void endProgram();
 
  protected:
   // The dialogs to hand to the page logic: before each box they put on the screen
@@ -47,6 +50,8 @@ class PageWindow : public QMainWindow {
 
   // Widgets bound to controls, named and parented to the page.
   QLineEdit* addTextBox(const char* name, TextBox& control);
+  // A multi-line text box, its lines separated by line feeds in the control's text.
+  QPlainTextEdit* addTextArea(const char* name, TextBox& control);
   QLabel* addLabel(const char* name, Label& control);
   QScrollBar* addScrollBar(const char* name, ScrollBar& control,
                            const std::function<void()>& changeHandler);

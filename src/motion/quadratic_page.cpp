@@ -145,13 +145,15 @@ void QuadraticPage::HScroll1_Change() {
 
     // The scroll bar changes only the reaction time: A and C are taken from their boxes as
     // they stand, not recomputed from the lower boxes.
+    // The linear solution is written without enabling the box: a box left disabled by
+    // Clear stays so until a quadratic recompute or a solve.
     const double b = fieldValue(txtb.text);
-    txtx.enabled = true;
     if (isLinear(txtA, txtb) && b != 0.0) {
       txtx.text = maskFormat(linearRoot(b, fieldValue(txtC.text)), kLinearRootMask);
       return;
     }
 
+    txtx.enabled = true;
     // Here the second figure of a double root is written to two decimals.
     solveQuadraticCase(fieldValue(txtA.text), b, fieldValue(txtC.text),
                        {"#####0.000", "#####0.00"});

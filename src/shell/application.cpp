@@ -9,10 +9,13 @@
 #include "collision/diagram_form.h"
 #include "collision/momentum_form.h"
 #include "dynamics/curve_form.h"
+#include "dynamics/flight_form.h"
 #include "dynamics/max_speed_form.h"
 #include "dynamics/overturn_form.h"
 #include "dynamics/partial_braking_form.h"
 #include "dynamics/side_slip_form.h"
+#include "dynamics/throw_form.h"
+#include "dynamics/trailer_form.h"
 #include "human/alcohol_form.h"
 #include "human/reaction_form.h"
 #include "motion/newton_form.h"
@@ -31,12 +34,9 @@ struct PageCaption {
 
 // Window captions of the pages still shown by a placeholder.
 constexpr PageCaption kPlaceholderPages[] = {
-    {"frmThrow", "Throw Calculations"},
-    {"frmFlight", "Flight paths"},
     {"frmLongitudeLatitude", "OSGrid to Longitude and Latitude Converter"},
     {"frmUKGrid", "Longitude and Latitude to OS Grid Reference"},
     {"frmSun", "Sun's position"},
-    {"frmTrailer", "Long Vehicles"},
 };
 
 }  // namespace
@@ -76,6 +76,9 @@ void Application::registerPages() {
   registerForm<CycleForm>("frmCycle");
   registerForm<AlcoholForm>("frmAlcohol");
   registerForm<ReactionForm>("frmReaction");
+  registerForm<FlightForm>("frmFlight");
+  registerForm<ThrowForm>("frmThrow");
+  registerForm<TrailerForm>("frmTrailer");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));

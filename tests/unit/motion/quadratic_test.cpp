@@ -101,9 +101,18 @@ TEST(QuadraticPage, ScrollingRecomputesFromTheBoxesAsTheyStand) {
   page.txtC.text = "-4";
   scrollTo(page, 200);
   EXPECT_EQ(page.txtx.text, "2.00");
-  // No reaction time leaves no x term; the bar shows no root rather than raising a message.
+  // The linear root is written into the box as it stands, still disabled.
+  EXPECT_FALSE(page.txtx.enabled);
+  page.txtA.text = "0";
+  scrollTo(page, 100);
+  EXPECT_EQ(page.txtx.text, "4.00");
+  EXPECT_FALSE(page.txtx.enabled);
+  // No reaction time leaves no x term; the bar shows no root rather than raising a message,
+  // and the quadratic recompute enables the box.
+  page.txtA.text = "";
   scrollTo(page, 0);
   EXPECT_EQ(page.txtx.text, "No real roots");
+  EXPECT_TRUE(page.txtx.enabled);
 
   // x² + 2x + 1: here the double root's second figure has two decimals.
   page.txtA.text = "1";

@@ -1,0 +1,100 @@
+#include "dynamics/flight_form.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace kelvara {
+
+namespace {
+
+QLabel* heading(QLabel* label, double scale) {
+  QFont font = label->font();
+  font.setPointSizeF(font.pointSizeF() * scale);
+  font.setBold(true);
+  label->setFont(font);
+  label->setWordWrap(false);
+  return label;
+}
+
+QLabel* caption(QLabel* label) {
+  label->setWordWrap(false);
+  return label;
+}
+
+}  // namespace
+
+FlightForm::FlightForm(PageHost& host, Dialogs& dialogs)
+    : PageWindow(host, dialogs, "frmFlight", QStringLiteral("Flight paths")),
+      page_(PageWindow::dialogs()) {
+  QLabel* title = heading(addLabel(nullptr, QStringLiteral("Flight paths of vehicles")), 1.4);
+  title->setAlignment(Qt::AlignCenter);
+
+  QWidget* diagram =
+      addPicture("Picture1", QStringLiteral(":/dynamics/flight_diagram.svg"), page_.Picture1);
+  // The equation lies over the diagram when shown; its label sits inside it.
+  QWidget* equation = addPicture("pctEquation", QStringLiteral(":/dynamics/flight_equation.svg"),
+                                 page_.pctEquation);
+  QLabel* hide = addLabel("lblHide", QStringLiteral("Click this box to hide it."));
+  hide->setParent(equation);
+  hide->setWordWrap(false);
+  hide->adjustSize();
+  hide->move((equation->width() - hide->width()) / 2, equation->height() - hide->height() - 16);
+  onClick(equation, [this] { page_.pctEquation_Click(); });
+  onClick(hide, [this] { page_.lblHide_Click(); });
+
+  auto* inputs = new QGridLayout;
+  inputs->addWidget(heading(addLabel(nullptr, QStringLiteral("Input")), 1.1), 0, 0, 1, 2);
+  inputs->addWidget(caption(addLabel(nullptr, QStringLiteral("Slop angle, theta degrees"))), 1, 0);
+  inputs->addWidget(addTextBox("txtTheta", page_.txtTheta), 1, 1);
+  inputs->addWidget(caption(addLabel(nullptr, QStringLiteral("Launch height, h metres "))), 2, 0);
+  inputs->addWidget(addTextBox("txth", page_.txth), 2, 1);
+  inputs->addWidget(
+      caption(addLabel(nullptr, QStringLiteral("(h is negative in the above diagram)"))), 3, 0, 1,
+      2);
+  inputs->addWidget(caption(addLabel(nullptr, QStringLiteral("Flight distance, L metres"))), 4, 0);
+  inputs->addWidget(addTextBox("txtL", page_.txtL), 4, 1);
+  inputs->setColumnStretch(1, 1);
+  inputs->setRowStretch(inputs->rowCount(), 1);
+
+  auto* outputs = new QGridLayout;
+  outputs->addWidget(heading(addLabel(nullptr, QStringLiteral("Output")), 1.1), 0, 0, 1, 2);
+  outputs->addWidget(caption(addLabel(nullptr, QStringLiteral("Launch speed of vehicle"))), 1, 0);
+  QLineEdit* speed = addTextBox("txtVmph", page_.txtVmph);
+  outputs->addWidget(speed, 2, 0);
+  outputs->setRowStretch(3, 1);
+  speed->setMinimumWidth(speed->fontMetrics().horizontalAdvance(
+      QStringLiteral("000000.000  m/s   or   000000.000  mph    ")));
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
+                               [this] { page_.cmdCalculate_Click(); }));
+  buttons->addWidget(addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
+                               [this] { page_.cmdClear_Click(); }));
+  buttons->addStretch(1);
+  buttons->addWidget(addMenuButton("cmdMenu"));
+  buttons->addWidget(addExitButton("cmdExit"));
+
+  auto* layout = new QGridLayout(page());
+  layout->addWidget(title, 0, 0, 1, 2);
+  layout->addWidget(diagram, 1, 0, 1, 2, Qt::AlignCenter);
+  layout->addWidget(equation, 1, 0, 1, 2, Qt::AlignCenter);
+  layout->addLayout(inputs, 2, 0);
+  layout->addLayout(outputs, 2, 1);
+  layout->addLayout(buttons, 3, 0, 1, 2);
+  layout->setColumnStretch(0, 1);
+  layout->setColumnStretch(1, 1);
+  equation->raise();
+
+  addMenuBarItem("mnuNotes", QStringLiteral("Notes"), [this] { page_.mnuNotes_Click(); });
+  addMenuBarItem("mnuEquation", QStringLiteral("Equation"), [this] { page_.mnuEquation_Click(); });
+
+  resize(sizeHint().expandedTo(QSize(820, 520)));
+  binding().push();
+}
+
+}  // namespace kelvara

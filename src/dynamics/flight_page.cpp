@@ -1,0 +1,76 @@
+#include "dynamics/flight_page.h"
+
+#include <string>
+
+#include "dynamics/flight.h"
+#include "fields/checked.h"
+#include "fields/field_text.h"
+
+namespace kelvara {
+
+using namespace flight;
+
+namespace {
+
+constexpr const char* kSpeedMask = "#####0.000";
+
+const Message kUnrealisticAngle{{"Your launch angle is unrealistic"}};
+const Message kBothZero{{"h and theta cannot be zero at the same time"}};
+const Message kNegativeFlightTerm{
+    {"Invalid data. Should your value for h have been negative? Try again."}};
+const Message kNotes{
+    {"If the vehicle is on a downward slope, theta is then negative",
+     "If the landing point is higher than the launch point, then h is positive.",
+     "If the landing point is lower than the launch point, as in the diagram, then h is "
+     "negative.",
+     "On hill brows, the launch point may not be at the hill brow.",
+     "It is more likely to be at some point prior to the hill brow and will depend on the "
+     "vertical radius of curvature."}};
+
+}  // namespace
+
+FlightPage::FlightPage(Dialogs& dialogs) : dialogs_(dialogs) {
+  txtVmph.enabled = false;
+  pctEquation.visible = false;
+}
+
+void FlightPage::cmdCalculate_Click() {
+  const double degrees = fieldValue(txtTheta.text);
+  if (degrees > kSteepestLaunchDegrees || degrees < -kSteepestLaunchDegrees) {
+    dialogs_.show(kUnrealisticAngle);
+    return;
+  }
+  // Any arithmetic failure from here on (both h and θ zero leave D = 0) ends the
+  // calculation without a message; what was written stays.
+  try {
+    theta_ = degreesToRadians(degrees);
+    h_ = fieldValue(txth.text);
+    L_ = fieldValue(txtL.text);
+    if (h_ == 0.0 && theta_ == 0.0) dialogs_.show(kBothZero);
+    txtVmph.enabled = true;
+    const double D = flightTerm(theta_, h_, L_);
+    if (D < 0.0) {
+      dialogs_.show(kNegativeFlightTerm);
+      return;
+    }
+    const std::string speed = maskFormat(launchSpeed(L_, D), kSpeedMask);
+    const std::string mph = maskFormat(launchSpeedMph(L_, D), kSpeedMask);
+    txtVmph.text = speed + "  m/s   or   " + mph + "  mph";
+  } catch (const ArithmeticFailure&) {
+  }
+}
+
+void FlightPage::cmdClear_Click() {
+  for (TextBox* box : {&txtTheta, &txth, &txtL, &txtVmph}) box->text.clear();
+  txtVmph.enabled = false;
+}
+
+void FlightPage::mnuNotes_Click() { dialogs_.show(kNotes); }
+
+void FlightPage::mnuEquation_Click() { pctEquation.visible = true; }
+
+void FlightPage::pctEquation_Click() { pctEquation.visible = false; }
+
+void FlightPage::lblHide_Click() { pctEquation.visible = false; }
+
+}  // namespace kelvara

@@ -1,0 +1,121 @@
+#include "dynamics/trailer_form.h"
+
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace kelvara {
+
+namespace {
+
+constexpr const char* kScrollCaption = "Scroll for different Radii, R";
+constexpr const char* kScrollNote = "Calculations will start as soon as you begin to scroll";
+
+void addRow(QGridLayout* grid, QLabel* caption, QWidget* box) {
+  caption->setWordWrap(false);
+  const int row = grid->rowCount();
+  grid->addWidget(caption, row, 0);
+  grid->addWidget(box, row, 1);
+}
+
+}  // namespace
+
+TrailerForm::TrailerForm(PageHost& host, Dialogs& dialogs)
+    : PageWindow(host, dialogs, "frmTrailer", QStringLiteral("Long Vehicles")),
+      page_(PageWindow::dialogs()) {
+  QLabel* title = addLabel(nullptr, QStringLiteral("LONG VEHICLE CUT IN"));
+  QFont titleFont = title->font();
+  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+  titleFont.setBold(true);
+  title->setFont(titleFont);
+  title->setAlignment(Qt::AlignCenter);
+
+  auto* articulated = new QGroupBox(QStringLiteral("ARTICULATED VEHICLE"), page());
+  auto* articulatedColumn = new QVBoxLayout(articulated);
+  articulatedColumn->addWidget(
+      addPicture("Picture1", QStringLiteral(":/dynamics/trailer_articulated.svg"), page_.Picture1),
+      0, Qt::AlignCenter);
+  auto* articulatedGrid = new QGridLayout;
+  addRow(articulatedGrid,
+         addLabel(nullptr, QStringLiteral("Distance from 5th wheel to trailer rear axle, d")),
+         addTextBox("txtd", page_.txtd));
+  addRow(articulatedGrid, addLabel(nullptr, QStringLiteral("Tractor width, b   metres")),
+         addTextBox("txtb", page_.txtb));
+  addRow(articulatedGrid, addLabel(nullptr, QStringLiteral("Tractor Wheelbase, p    metres")),
+         addTextBox("txtp", page_.txtp));
+  addRow(articulatedGrid,
+         addLabel(nullptr, QStringLiteral("Fifth wheel to tractor rear axle, m   metres")),
+         addTextBox("txtm", page_.txtm));
+  articulatedGrid->addWidget(addLabel(nullptr, QString::fromLatin1(kScrollCaption)),
+                             articulatedGrid->rowCount(), 0, 1, 2);
+  QScrollBar* articulatedRadii =
+      addScrollBar("HScroll1", page_.HScroll1, [this] { page_.HScroll1_Change(); });
+  articulatedGrid->addWidget(articulatedRadii, articulatedGrid->rowCount(), 0, 1, 2);
+  addRow(articulatedGrid, addLabel(nullptr, QStringLiteral("Radius, R metres")),
+         addTextBox("txtR", page_.txtR));
+  addRow(articulatedGrid, addLabel(nullptr, QStringLiteral("Cut-in (R - X) metres")),
+         addTextBox("txtCutIn", page_.txtCutIn));
+  articulatedGrid->setColumnStretch(1, 1);
+  articulatedColumn->addLayout(articulatedGrid);
+  articulatedColumn->addWidget(addLabel(nullptr, QString::fromLatin1(kScrollNote)));
+  articulatedColumn->addStretch(1);
+
+  auto* rigid = new QGroupBox(QStringLiteral("RIGID VEHICLE"), page());
+  auto* rigidColumn = new QVBoxLayout(rigid);
+  rigidColumn->addWidget(
+      addPicture("Picture2", QStringLiteral(":/dynamics/trailer_rigid.svg"), page_.Picture2), 0,
+      Qt::AlignCenter);
+  auto* rigidGrid = new QGridLayout;
+  addRow(rigidGrid, addLabel(nullptr, QStringLiteral("Wheelbase, L metres")),
+         addTextBox("txtL", page_.txtL));
+  rigidGrid->addWidget(addLabel(nullptr, QString::fromLatin1(kScrollCaption)),
+                       rigidGrid->rowCount(), 0, 1, 2);
+  QScrollBar* rigidRadii =
+      addScrollBar("HScrollR", page_.HScrollR, [this] { page_.HScrollR_Change(); });
+  rigidGrid->addWidget(rigidRadii, rigidGrid->rowCount(), 0, 1, 2);
+  addRow(rigidGrid, addLabel(nullptr, QStringLiteral("Radius, R metres")),
+         addTextBox("txtR2", page_.txtR2));
+  addRow(rigidGrid, addLabel(nullptr, QStringLiteral("Cut-in (R-X) metres")),
+         addTextBox("txtCut", page_.txtCut));
+  rigidGrid->setColumnStretch(1, 1);
+  rigidColumn->addLayout(rigidGrid);
+  rigidColumn->addWidget(addLabel(nullptr, QString::fromLatin1(kScrollNote)));
+  rigidColumn->addStretch(1);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(addButton("cmdClear", QStringLiteral("Clear all boxes"), nullptr,
+                               [this] { page_.cmdClear_Click(); }));
+  buttons->addStretch(1);
+  // This page's Menu and Exit have no access keys, and its Exit disables the rigid results
+  // before the program ends.
+  buttons->addWidget(
+      addButton("cmdMenu", QStringLiteral("Menu"), nullptr, [this] { returnToMenu(); }));
+  buttons->addWidget(addButton("cmdExit", QStringLiteral("Exit"), nullptr, [this] {
+    page_.cmdExit_Click();
+    endProgram();
+  }));
+
+  auto* layout = new QGridLayout(page());
+  layout->addWidget(title, 0, 0, 1, 2);
+  layout->addWidget(articulated, 1, 0);
+  layout->addWidget(rigid, 1, 1);
+  layout->addLayout(buttons, 2, 0, 1, 2);
+  layout->setRowStretch(1, 1);
+
+  addMenuBarItem("mnuInstructions", QStringLiteral("Instructions"),
+                 [this] { page_.mnuInstructions_Click(); });
+
+  // The arrow keys move a horizontal bar the way its arrows point: Right to larger radii
+  // (Qt's scroll bars invert their keys by default, which suits vertical bars only).
+  for (QScrollBar* radii : {articulatedRadii, rigidRadii}) radii->setInvertedControls(false);
+
+  resize(sizeHint().expandedTo(QSize(900, 640)));
+  binding().push();
+}
+
+}  // namespace kelvara
