@@ -110,10 +110,6 @@ TrailerForm::TrailerForm(PageHost& host, Dialogs& dialogs)
   addMenuBarItem("mnuInstructions", QStringLiteral("Instructions"),
                  [this] { page_.mnuInstructions_Click(); });
 
-  // The arrow keys move a horizontal bar the way its arrows point: Right to larger radii
-  // (Qt's scroll bars invert their keys by default, which suits vertical bars only).
-  for (QScrollBar* radii : {articulatedRadii, rigidRadii}) radii->setInvertedControls(false);
-
   resize(sizeHint().expandedTo(QSize(900, 640)));
   binding().push();
 }

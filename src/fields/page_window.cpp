@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QMouseEvent>
 #include <QSvgWidget>
 #include <QPushButton>
@@ -111,6 +112,8 @@ void PageWindow::goToPage(const char* page) {
   host_.showPage(page);
 }
 
+void PageWindow::endProgram() { host_.endProgram(); }
+
 void PageWindow::run(const std::function<void()>& handler) {
   binding_.pull();
   try {
@@ -126,6 +129,13 @@ void PageWindow::run(const std::function<void()>& handler) {
 
 QLineEdit* PageWindow::addTextBox(const char* name, TextBox& control) {
   auto* widget = new QLineEdit(page());
+  widget->setObjectName(QString::fromLatin1(name));
+  binding_.bind(widget, control);
+  return widget;
+}
+
+QPlainTextEdit* PageWindow::addTextArea(const char* name, TextBox& control) {
+  auto* widget = new QPlainTextEdit(page());
   widget->setObjectName(QString::fromLatin1(name));
   binding_.bind(widget, control);
   return widget;
@@ -152,6 +162,9 @@ QScrollBar* PageWindow::addScrollBar(const char* name, ScrollBar& control,
                                      const std::function<void()>& changeHandler) {
   auto* widget = new QScrollBar(Qt::Horizontal, page());
   widget->setObjectName(QString::fromLatin1(name));
+  // The arrow keys move the bar the way its arrows point, Right to larger values (Qt's
+  // scroll bars invert their keys by default, which suits vertical bars only).
+  widget->setInvertedControls(false);
   binding_.bind(widget, control);
   connect(widget, &QScrollBar::valueChanged, this, [this, changeHandler] { run(changeHandler); });
   return widget;

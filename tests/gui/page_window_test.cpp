@@ -143,6 +143,11 @@ class PageWindowTest : public QObject {
     QCOMPARE(bar->value(), 0);
     clickOn(&form, "cmdClear");  // already at 0: no change event
     QCOMPARE(form.page_.changes, 2);
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Right);  // the keys follow the bar's arrows
+    QCOMPARE(bar->value(), 1);
+    QTest::keyClick(bar, Qt::Key_Left);
+    QCOMPARE(bar->value(), 0);
   }
 
   void anOptionGroupCanBeLeftWithNoneSelected() {
