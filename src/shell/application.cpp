@@ -5,6 +5,7 @@
 #include <QTime>
 
 #include "dynamics/curve_form.h"
+#include "location/longitude_latitude_form.h"
 #include "location/uk_grid_form.h"
 #include "motion/newton_form.h"
 #include "motion/quadratic_form.h"
@@ -32,7 +33,6 @@ constexpr PageCaption kPlaceholderPages[] = {
     {"frmAlcohol", "Alcohol back-tracking"},
     {"frmPartialbraking", "Partial braking"},
     {"frmCycle", "Motorcycle crush"},
-    {"frmLongitudeLatitude", "OSGrid to Longitude and Latitude Converter"},
     {"frmSun", "Sun's position"},
     {"frmTrailer", "Long Vehicles"},
     {"frmSideSlip", "Side Slip"},
@@ -66,6 +66,7 @@ void Application::registerPages() {
   registerForm<QuadraticForm>("frmQuadratic");
   registerForm<CurveForm>("frmCurve");
   registerForm<UKGridForm>("frmUKGrid");
+  registerForm<LongitudeLatitudeForm>("frmLongitudeLatitude");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));
