@@ -61,6 +61,11 @@ void PageWindow::goToPage(const char* page) {
 }
 
 void PageWindow::run(const std::function<void()>& handler) {
+  struct Running {
+    explicit Running(int& count) : count_(count) { ++count_; }
+    ~Running() { --count_; }
+    int& count_;
+  } running(running_);
   binding_.pull();
   try {
     handler();
@@ -102,7 +107,9 @@ QScrollBar* PageWindow::addScrollBar(const char* name, ScrollBar& control,
   auto* widget = new QScrollBar(Qt::Horizontal, page());
   widget->setObjectName(QString::fromLatin1(name));
   binding_.bind(widget, control);
-  connect(widget, &QScrollBar::valueChanged, this, [this, changeHandler] { run(changeHandler); });
+  connect(widget, &QScrollBar::valueChanged, this, [this, changeHandler] {
+    if (running_ == 0) run(changeHandler);
+  });
   return widget;
 }
 

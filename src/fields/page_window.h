@@ -48,6 +48,9 @@ class PageWindow : public QMainWindow {
   // Widgets bound to controls, named and parented to the page.
   QLineEdit* addTextBox(const char* name, TextBox& control);
   QLabel* addLabel(const char* name, Label& control);
+  // A scroll bar that moves while a handler is still running (its message box open, the
+  // bar's arrow held down) does not start its handler inside that one: the bar goes back to
+  // where the running handler leaves it.
   QScrollBar* addScrollBar(const char* name, ScrollBar& control,
                            const std::function<void()>& changeHandler);
   // Fixed texts; name may be null for an unnamed caption.
@@ -101,6 +104,7 @@ class PageWindow : public QMainWindow {
   };
 
   PageHost& host_;
+  int running_ = 0;  // handlers of this page under way, one inside the other
   Binding binding_;
   BoundDialogs boundDialogs_;
 };

@@ -6,6 +6,7 @@
 
 #include "dynamics/curve_form.h"
 #include "location/longitude_latitude_form.h"
+#include "location/sun_form.h"
 #include "location/uk_grid_form.h"
 #include "motion/newton_form.h"
 #include "motion/quadratic_form.h"
@@ -33,7 +34,6 @@ constexpr PageCaption kPlaceholderPages[] = {
     {"frmAlcohol", "Alcohol back-tracking"},
     {"frmPartialbraking", "Partial braking"},
     {"frmCycle", "Motorcycle crush"},
-    {"frmSun", "Sun's position"},
     {"frmTrailer", "Long Vehicles"},
     {"frmSideSlip", "Side Slip"},
 };
@@ -67,6 +67,7 @@ void Application::registerPages() {
   registerForm<CurveForm>("frmCurve");
   registerForm<UKGridForm>("frmUKGrid");
   registerForm<LongitudeLatitudeForm>("frmLongitudeLatitude");
+  registerForm<SunForm>("frmSun");
   for (const auto& entry : kPlaceholderPages) {
     registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
       return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));

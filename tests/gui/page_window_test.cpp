@@ -107,6 +107,16 @@ class ScreenAtMessage : public RecordingDialogs {
   QString screenText;
 };
 
+// Moves the scroll bar while its box is open, as a held-down arrow of the bar does.
+class MovesBarAtMessage : public RecordingDialogs {
+ public:
+  int show(const Message& message) override {
+    if (form != nullptr) widgetNamed<QScrollBar>(form, "HScroll1")->setValue(120);
+    return RecordingDialogs::show(message);
+  }
+  QWidget* form = nullptr;
+};
+
 }  // namespace
 
 class PageWindowTest : public QObject {
@@ -143,6 +153,21 @@ class PageWindowTest : public QObject {
     QCOMPARE(bar->value(), 0);
     clickOn(&form, "cmdClear");  // already at 0: no change event
     QCOMPARE(form.page_.changes, 2);
+  }
+
+  void aScrollBarMovedWhileAHandlerRunsDoesNotRunInsideIt() {
+    FakeHost host;
+    MovesBarAtMessage dialogs;
+    SampleForm form(host, dialogs);
+    dialogs.form = &form;
+    form.show();
+    clickOn(&form, "cmdCalculate");
+    QCOMPARE(form.page_.changes, 0);
+    QCOMPARE(dialogs.shown.size(), std::size_t{1});
+    QCOMPARE(widgetNamed<QScrollBar>(&form, "HScroll1")->value(), 0);
+    dialogs.form = nullptr;
+    widgetNamed<QScrollBar>(&form, "HScroll1")->setValue(40);  // and runs again afterwards
+    QCOMPARE(form.page_.changes, 1);
   }
 
   void anOptionGroupCanBeLeftWithNoneSelected() {
