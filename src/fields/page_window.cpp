@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,7 +45,7 @@ class MouseEventFilter : public QObject {
 
 PageWindow::PageWindow(PageHost& host, Dialogs& dialogs, const char* objectName,
                        const QString& caption)
-    : host_(host), boundDialogs_(dialogs, binding_) {
+    : host_(host), boundDialogs_(dialogs, *this) {
   setObjectName(QString::fromLatin1(objectName));
   setWindowTitle(caption);
   setCentralWidget(new QWidget(this));
@@ -107,6 +108,7 @@ QScrollBar* PageWindow::addScrollBar(const char* name, ScrollBar& control,
   auto* widget = new QScrollBar(Qt::Horizontal, page());
   widget->setObjectName(QString::fromLatin1(name));
   binding_.bind(widget, control);
+  scrollBars_.push_back(widget);
   connect(widget, &QScrollBar::valueChanged, this, [this, changeHandler] {
     if (running_ == 0) run(changeHandler);
   });
@@ -197,6 +199,16 @@ void PageWindow::onDoubleClick(QWidget* widget, const std::function<void()>& han
 void PageWindow::onClick(QWidget* widget, const std::function<void()>& handler) {
   widget->installEventFilter(
       new MouseEventFilter(widget, QEvent::MouseButtonPress, [this, handler] { run(handler); }));
+}
+
+void PageWindow::releaseScrollBars() {
+  for (QScrollBar* bar : scrollBars_) {
+    // A release on a bar that is not held does nothing.
+    const QPointF centre(bar->width() / 2.0, bar->height() / 2.0);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, bar->mapToGlobal(centre),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(bar, &release);
+  }
 }
 
 void PageWindow::closeEvent(QCloseEvent* event) {

@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "fields/binding.h"
 #include "fields/message.h"
@@ -92,20 +93,26 @@ class PageWindow : public QMainWindow {
  private:
   class BoundDialogs : public Dialogs {
    public:
-    BoundDialogs(Dialogs& screen, const Binding& binding) : screen_(screen), binding_(binding) {}
+    BoundDialogs(Dialogs& screen, PageWindow& window) : screen_(screen), window_(window) {}
     int show(const Message& message) override {
-      binding_.push();
+      window_.releaseScrollBars();
+      window_.binding_.push();
       return screen_.show(message);
     }
 
    private:
     Dialogs& screen_;
-    const Binding& binding_;
+    PageWindow& window_;
   };
+
+  // A box opened while a scroll bar's arrow or slider is held takes the button's release;
+  // the bar is let go first, or it would go on stepping once the box is closed.
+  void releaseScrollBars();
 
   PageHost& host_;
   int running_ = 0;  // handlers of this page under way, one inside the other
   Binding binding_;
+  std::vector<QScrollBar*> scrollBars_;
   BoundDialogs boundDialogs_;
 };
 

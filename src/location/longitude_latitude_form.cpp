@@ -38,7 +38,9 @@ LongitudeLatitudeForm::LongitudeLatitudeForm(PageHost& host, Dialogs& dialogs)
   first->setFont(firstFont);
   auto* instruction = new QHBoxLayout;
   instruction->addWidget(first);
-  instruction->addWidget(addLabel(nullptr, QStringLiteral("select which input you intend to use")));
+  QLabel* select = addLabel(nullptr, QStringLiteral("select which input you intend to use"));
+  select->setWordWrap(false);
+  instruction->addWidget(select);
   instruction->addStretch(1);
 
   QButtonGroup* form = addOptionGroup();

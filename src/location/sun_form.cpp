@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -64,20 +65,20 @@ SunForm::SunForm(PageHost& host, Dialogs& dialogs)
   inputGrid->addWidget(addLabel(nullptr, QStringLiteral("Latitude: ")), row, 0);
   inputGrid->addWidget(addTextBox("txtLatDeg", page_.txtLatDeg), row, 1);
   inputGrid->addWidget(addTextBox("txtLatMin", page_.txtLatMin), row, 2);
-  inputGrid->addWidget(
-      frameOf(page(),
-              addOptionButton("optLatNorth", QStringLiteral("North"), page_.optLatNorth, latitudeSide),
-              addOptionButton("optLatSouth", QStringLiteral("South"), page_.optLatSouth, latitudeSide)),
-      row, 3);
+  QRadioButton* north =
+      addOptionButton("optLatNorth", QStringLiteral("North"), page_.optLatNorth, latitudeSide);
+  QRadioButton* south =
+      addOptionButton("optLatSouth", QStringLiteral("South"), page_.optLatSouth, latitudeSide);
+  inputGrid->addWidget(frameOf(page(), north, south), row, 3);
   ++row;
   inputGrid->addWidget(addLabel(nullptr, QStringLiteral("Longitude: ")), row, 0);
   inputGrid->addWidget(addTextBox("txtLongDeg", page_.txtLongDeg), row, 1);
   inputGrid->addWidget(addTextBox("txtLongMin", page_.txtLongMin), row, 2);
-  inputGrid->addWidget(
-      frameOf(page(),
-              addOptionButton("optLongEast", QStringLiteral("East"), page_.optLongEast, longitudeSide),
-              addOptionButton("optLongWest", QStringLiteral("West"), page_.optLongWest, longitudeSide)),
-      row, 3);
+  QRadioButton* east =
+      addOptionButton("optLongEast", QStringLiteral("East"), page_.optLongEast, longitudeSide);
+  QRadioButton* west =
+      addOptionButton("optLongWest", QStringLiteral("West"), page_.optLongWest, longitudeSide);
+  inputGrid->addWidget(frameOf(page(), east, west), row, 3);
   inputGrid->setColumnStretch(4, 1);
 
   // The time of day, 0 to 24 hours in minutes.

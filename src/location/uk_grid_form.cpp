@@ -41,12 +41,17 @@ UKGridForm::UKGridForm(PageHost& host, Dialogs& dialogs)
 
   auto* input = new QGroupBox(QStringLiteral("Input"), page());
   auto* inputGrid = new QGridLayout(input);
-  addAngleRow(inputGrid, 0, addLabel(nullptr, QStringLiteral("Latitude")),
-              addTextBox("txtLaDeg", page_.txtLaDeg), addTextBox("txtLaMin", page_.txtLaMin),
-              addTextBox("txtLaSec", page_.txtLaSec));
-  addAngleRow(inputGrid, 1, addLabel(nullptr, QStringLiteral("Longitude")),
-              addTextBox("txtLoDeg", page_.txtLoDeg), addTextBox("txtLoMin", page_.txtLoMin),
-              addTextBox("txtLoSec", page_.txtLoSec));
+  // Created one by one, so that TAB goes from degrees to minutes to seconds.
+  QLabel* latitude = addLabel(nullptr, QStringLiteral("Latitude"));
+  QLineEdit* laDeg = addTextBox("txtLaDeg", page_.txtLaDeg);
+  QLineEdit* laMin = addTextBox("txtLaMin", page_.txtLaMin);
+  QLineEdit* laSec = addTextBox("txtLaSec", page_.txtLaSec);
+  addAngleRow(inputGrid, 0, latitude, laDeg, laMin, laSec);
+  QLabel* longitude = addLabel(nullptr, QStringLiteral("Longitude"));
+  QLineEdit* loDeg = addTextBox("txtLoDeg", page_.txtLoDeg);
+  QLineEdit* loMin = addTextBox("txtLoMin", page_.txtLoMin);
+  QLineEdit* loSec = addTextBox("txtLoSec", page_.txtLoSec);
+  addAngleRow(inputGrid, 1, longitude, loDeg, loMin, loSec);
   QButtonGroup* side = addOptionGroup();
   auto* sides = new QHBoxLayout;
   sides->addWidget(addOptionButton("optEast", QStringLiteral("East"), page_.optEast, side));

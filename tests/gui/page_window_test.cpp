@@ -46,6 +46,7 @@ struct SamplePage {
   void HScroll1_Change() {
     ++changes;
     txtOut.text = std::to_string(HScroll1.value);
+    if (tellOnChange) dialogs.show(Message{{"the bar moved"}});
   }
 
   Dialogs& dialogs;
@@ -57,6 +58,7 @@ struct SamplePage {
   PictureBox Picture1;
   std::string seenBeforeMessage;
   int changes = 0;
+  bool tellOnChange = false;
 };
 
 class SampleForm : public PageWindow {
@@ -168,6 +170,31 @@ class PageWindowTest : public QObject {
     dialogs.form = nullptr;
     widgetNamed<QScrollBar>(&form, "HScroll1")->setValue(40);  // and runs again afterwards
     QCOMPARE(form.page_.changes, 1);
+  }
+
+  // Holding the bar's arrow steps it on and on; a box from the first step takes the
+  // button's release, and the bar must not go on stepping behind it.
+  void aBoxLetsGoOfAHeldScrollBar() {
+    FakeHost host;
+    RecordingDialogs dialogs;
+    SampleForm form(host, dialogs);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.page_.tellOnChange = true;
+    auto* bar = widgetNamed<QScrollBar>(&form, "HScroll1");
+    const QPoint addArrow(bar->width() - 4, bar->height() / 2);
+    QTest::mousePress(bar, Qt::LeftButton, {}, addArrow);
+    QTest::qWait(800);  // past the bar's first repeat delay and several repeats
+    QCOMPARE(form.page_.changes, 1);
+    QCOMPARE(dialogs.shown.size(), std::size_t{1});
+    QCOMPARE(bar->value(), 1);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, addArrow);
+
+    form.page_.tellOnChange = false;  // held without a box, it steps on as usual
+    QTest::mousePress(bar, Qt::LeftButton, {}, addArrow);
+    QTest::qWait(800);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, addArrow);
+    QVERIFY(form.page_.changes > 3);
   }
 
   void anOptionGroupCanBeLeftWithNoneSelected() {

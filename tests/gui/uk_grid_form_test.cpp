@@ -74,6 +74,11 @@ class UKGridFormTest : public QObject {
 
     QVERIFY(!checked("optEast") && !checked("optWest"));
     QVERIFY(resultsEnabled(false));
+    // TAB goes from degrees to minutes to seconds.
+    QCOMPARE(widgetNamed<QWidget>(form.get(), "txtLaDeg")->nextInFocusChain()->objectName(),
+             QStringLiteral("txtLaMin"));
+    QCOMPARE(widgetNamed<QWidget>(form.get(), "txtLoMin")->nextInFocusChain()->objectName(),
+             QStringLiteral("txtLoSec"));
   }
 
   void workedExampleThenClear() {
