@@ -24,10 +24,12 @@ const Message kNotes{
      "576 060 are in units of 100 metres. They should be entered as 57600 and 06000 "
      "respectively."}};
 
-Message lengthMessage(const char* figures, std::size_t digits) {
-  return Message{{std::string("Your ") + figures + " should have " + std::to_string(digits) +
-                  " digits. Use zeros if necessary."}};
-}
+const Message kSixDigitEastings{{"Your eastings should have 6 digits. Use zeros if necessary."}};
+const Message kSixDigitNorthings{
+    {"Your northings should have 6 digits. Use zeros if necessary."}};
+const Message kFiveDigitEastings{{"Your eastings should have 5 digits. Use zeros if necessary."}};
+const Message kFiveDigitNorthings{
+    {"Your northings should have 5 digits. Use zeros if necessary."}};
 
 // Characters, not bytes, of a box text (the boxes hold UTF-8).
 std::size_t characterCount(std::string_view text) {
@@ -74,8 +76,11 @@ void LongitudeLatitudePage::cmdCalculate_Click() {
     dialogs_.show(kNoForm);
     return;
   }
-  if (Option1.value && !checkFigures(txtE, txtN, 6)) return;
-  if (Option2.value && !checkFigures(txtEastings, txtNorthings, 5)) return;
+  if (Option1.value && !checkFigures(txtE, txtN, 6, kSixDigitEastings, kSixDigitNorthings))
+    return;
+  if (Option2.value &&
+      !checkFigures(txtEastings, txtNorthings, 5, kFiveDigitEastings, kFiveDigitNorthings))
+    return;
 
   const grid::GeographicPoint point = grid::toLatitudeLongitude(easting, northing);
   if (!std::isfinite(point.latitude) || !std::isfinite(point.longitude)) {
@@ -102,13 +107,14 @@ void LongitudeLatitudePage::cmdCalculate_Click() {
 
 // Both figures must be exactly so many characters, and every one a digit.
 bool LongitudeLatitudePage::checkFigures(const TextBox& eastings, const TextBox& northings,
-                                         std::size_t digits) {
+                                         std::size_t digits, const Message& eastingsLength,
+                                         const Message& northingsLength) {
   if (characterCount(eastings.text) != digits) {
-    dialogs_.show(lengthMessage("eastings", digits));
+    dialogs_.show(eastingsLength);
     return false;
   }
   if (characterCount(northings.text) != digits) {
-    dialogs_.show(lengthMessage("northings", digits));
+    dialogs_.show(northingsLength);
     return false;
   }
   if (!onlyDigits(eastings.text)) {

@@ -2,6 +2,8 @@
 // An OS grid reference to latitude and longitude, from either the full six-digit easting
 // and northing or the two-letter square with five-digit figures inside it.
 
+#include <cstddef>
+
 #include "fields/controls.h"
 #include "fields/message.h"
 
@@ -34,7 +36,8 @@ class LongitudeLatitudePage {
   void mnuNotes_Click();
 
  private:
-  bool checkFigures(const TextBox& eastings, const TextBox& northings, std::size_t digits);
+  bool checkFigures(const TextBox& eastings, const TextBox& northings, std::size_t digits,
+                    const Message& eastingsLength, const Message& northingsLength);
 
   Dialogs& dialogs_;
 };

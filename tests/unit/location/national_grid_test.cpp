@@ -15,15 +15,6 @@ double dms(double degrees, double minutes, double seconds) {
   return degrees + minutes / 60.0 + seconds / 3600.0;
 }
 
-TEST(NationalGrid, ConstantsAreTheOnesBothConversionsShare) {
-  EXPECT_EQ(kPi, 3.14159265358979);
-  EXPECT_EQ(kSemiMinorAxis, 6356256.91);
-  EXPECT_EQ(kOriginLatitude, 49 * 3.14159265358979 / 180);
-  EXPECT_EQ(kOriginLongitude, -2 * 3.14159265358979 / 180);
-  EXPECT_NEAR(kEccentricitySquared, 0.00667053976, 1e-11);
-  EXPECT_NEAR(kThirdFlattening, 0.00167322025, 1e-11);
-}
-
 // A round trip cannot catch a constant that both directions share, so fixed points first.
 TEST(NationalGrid, KnownPointsBothWays) {
   const GridPoint grid = toGrid(dms(52, 39, 27.2531), dms(1, 43, 4.5177));
