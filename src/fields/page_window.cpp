@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,7 +97,7 @@ class OtherButtonsDownFilter : public QObject {
 
 PageWindow::PageWindow(PageHost& host, Dialogs& dialogs, const char* objectName,
                        const QString& caption)
-    : host_(host), boundDialogs_(dialogs, binding_) {
+    : host_(host), boundDialogs_(dialogs, *this) {
   setObjectName(QString::fromLatin1(objectName));
   setWindowTitle(caption);
   setCentralWidget(new QWidget(this));
@@ -115,6 +116,11 @@ void PageWindow::goToPage(const char* page) {
 void PageWindow::endProgram() { host_.endProgram(); }
 
 void PageWindow::run(const std::function<void()>& handler) {
+  struct Running {
+    explicit Running(int& count) : count_(count) { ++count_; }
+    ~Running() { --count_; }
+    int& count_;
+  } running(running_);
   binding_.pull();
   try {
     handler();
@@ -166,7 +172,10 @@ QScrollBar* PageWindow::addScrollBar(const char* name, ScrollBar& control,
   // scroll bars invert their keys by default, which suits vertical bars only).
   widget->setInvertedControls(false);
   binding_.bind(widget, control);
-  connect(widget, &QScrollBar::valueChanged, this, [this, changeHandler] { run(changeHandler); });
+  scrollBars_.push_back(widget);
+  connect(widget, &QScrollBar::valueChanged, this, [this, changeHandler] {
+    if (running_ == 0) run(changeHandler);
+  });
   return widget;
 }
 
@@ -266,6 +275,16 @@ void PageWindow::onDoubleClick(QWidget* widget, const std::function<void()>& han
 
 void PageWindow::onClick(QWidget* widget, const std::function<void()>& handler) {
   widget->installEventFilter(new ClickFilter(widget, [this, handler] { run(handler); }));
+}
+
+void PageWindow::releaseScrollBars() {
+  for (QScrollBar* bar : scrollBars_) {
+    // A release on a bar that is not held does nothing.
+    const QPointF centre(bar->width() / 2.0, bar->height() / 2.0);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, bar->mapToGlobal(centre),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(bar, &release);
+  }
 }
 
 void PageWindow::closeEvent(QCloseEvent* event) {

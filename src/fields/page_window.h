@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "fields/binding.h"
 #include "fields/message.h"
@@ -53,6 +54,9 @@ class PageWindow : public QMainWindow {
   // A multi-line text box, its lines separated by line feeds in the control's text.
   QPlainTextEdit* addTextArea(const char* name, TextBox& control);
   QLabel* addLabel(const char* name, Label& control);
+  // A scroll bar that moves while a handler is still running (its message box open, the
+  // bar's arrow held down) does not start its handler inside that one: the bar goes back to
+  // where the running handler leaves it.
   QScrollBar* addScrollBar(const char* name, ScrollBar& control,
                            const std::function<void()>& changeHandler);
   // Fixed texts; name may be null for an unnamed caption.
@@ -99,19 +103,26 @@ class PageWindow : public QMainWindow {
  private:
   class BoundDialogs : public Dialogs {
    public:
-    BoundDialogs(Dialogs& screen, const Binding& binding) : screen_(screen), binding_(binding) {}
+    BoundDialogs(Dialogs& screen, PageWindow& window) : screen_(screen), window_(window) {}
     int show(const Message& message) override {
-      binding_.push();
+      window_.releaseScrollBars();
+      window_.binding_.push();
       return screen_.show(message);
     }
 
    private:
     Dialogs& screen_;
-    const Binding& binding_;
+    PageWindow& window_;
   };
 
+  // A box opened while a scroll bar's arrow or slider is held takes the button's release;
+  // the bar is let go first, or it would go on stepping once the box is closed.
+  void releaseScrollBars();
+
   PageHost& host_;
+  int running_ = 0;  // handlers of this page under way, one inside the other
   Binding binding_;
+  std::vector<QScrollBar*> scrollBars_;
   BoundDialogs boundDialogs_;
 };
 

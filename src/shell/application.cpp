@@ -18,28 +18,14 @@
 #include "dynamics/trailer_form.h"
 #include "human/alcohol_form.h"
 #include "human/reaction_form.h"
+#include "location/longitude_latitude_form.h"
+#include "location/sun_form.h"
+#include "location/uk_grid_form.h"
 #include "motion/newton_form.h"
 #include "motion/quadratic_form.h"
 #include "shell/menu_form.h"
-#include "shell/placeholder_form.h"
 
 namespace kelvara {
-
-namespace {
-
-struct PageCaption {
-  const char* page;
-  const char* caption;
-};
-
-// Window captions of the pages still shown by a placeholder.
-constexpr PageCaption kPlaceholderPages[] = {
-    {"frmLongitudeLatitude", "OSGrid to Longitude and Latitude Converter"},
-    {"frmUKGrid", "Longitude and Latitude to OS Grid Reference"},
-    {"frmSun", "Sun's position"},
-};
-
-}  // namespace
 
 int randomPhotograph() {
   QRandomGenerator generator(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
@@ -79,11 +65,9 @@ void Application::registerPages() {
   registerForm<FlightForm>("frmFlight");
   registerForm<ThrowForm>("frmThrow");
   registerForm<TrailerForm>("frmTrailer");
-  for (const auto& entry : kPlaceholderPages) {
-    registry_.add(QString::fromLatin1(entry.page), [this, entry]() -> QWidget* {
-      return new PlaceholderForm(*this, dialogs_, entry.page, QString::fromUtf8(entry.caption));
-    });
-  }
+  registerForm<UKGridForm>("frmUKGrid");
+  registerForm<LongitudeLatitudeForm>("frmLongitudeLatitude");
+  registerForm<SunForm>("frmSun");
 }
 
 void Application::start() { menu_->show(); }

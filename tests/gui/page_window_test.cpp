@@ -46,6 +46,7 @@ struct SamplePage {
   void HScroll1_Change() {
     ++changes;
     txtOut.text = std::to_string(HScroll1.value);
+    if (tellOnChange) dialogs.show(Message{{"the bar moved"}});
   }
 
   Dialogs& dialogs;
@@ -57,6 +58,7 @@ struct SamplePage {
   PictureBox Picture1;
   std::string seenBeforeMessage;
   int changes = 0;
+  bool tellOnChange = false;
 };
 
 class SampleForm : public PageWindow {
@@ -107,6 +109,16 @@ class ScreenAtMessage : public RecordingDialogs {
   QString screenText;
 };
 
+// Moves the scroll bar while its box is open, as a held-down arrow of the bar does.
+class MovesBarAtMessage : public RecordingDialogs {
+ public:
+  int show(const Message& message) override {
+    if (form != nullptr) widgetNamed<QScrollBar>(form, "HScroll1")->setValue(120);
+    return RecordingDialogs::show(message);
+  }
+  QWidget* form = nullptr;
+};
+
 }  // namespace
 
 class PageWindowTest : public QObject {
@@ -148,6 +160,46 @@ class PageWindowTest : public QObject {
     QCOMPARE(bar->value(), 1);
     QTest::keyClick(bar, Qt::Key_Left);
     QCOMPARE(bar->value(), 0);
+  }
+
+  void aScrollBarMovedWhileAHandlerRunsDoesNotRunInsideIt() {
+    FakeHost host;
+    MovesBarAtMessage dialogs;
+    SampleForm form(host, dialogs);
+    dialogs.form = &form;
+    form.show();
+    clickOn(&form, "cmdCalculate");
+    QCOMPARE(form.page_.changes, 0);
+    QCOMPARE(dialogs.shown.size(), std::size_t{1});
+    QCOMPARE(widgetNamed<QScrollBar>(&form, "HScroll1")->value(), 0);
+    dialogs.form = nullptr;
+    widgetNamed<QScrollBar>(&form, "HScroll1")->setValue(40);  // and runs again afterwards
+    QCOMPARE(form.page_.changes, 1);
+  }
+
+  // Holding the bar's arrow steps it on and on; a box from the first step takes the
+  // button's release, and the bar must not go on stepping behind it.
+  void aBoxLetsGoOfAHeldScrollBar() {
+    FakeHost host;
+    RecordingDialogs dialogs;
+    SampleForm form(host, dialogs);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.page_.tellOnChange = true;
+    auto* bar = widgetNamed<QScrollBar>(&form, "HScroll1");
+    const QPoint addArrow(bar->width() - 4, bar->height() / 2);
+    QTest::mousePress(bar, Qt::LeftButton, {}, addArrow);
+    QTest::qWait(800);  // past the bar's first repeat delay and several repeats
+    QCOMPARE(form.page_.changes, 1);
+    QCOMPARE(dialogs.shown.size(), std::size_t{1});
+    QCOMPARE(bar->value(), 1);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, addArrow);
+
+    form.page_.tellOnChange = false;  // held without a box, it steps on as usual
+    QTest::mousePress(bar, Qt::LeftButton, {}, addArrow);
+    QTest::qWait(800);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, addArrow);
+    QVERIFY(form.page_.changes > 3);
   }
 
   void anOptionGroupCanBeLeftWithNoneSelected() {

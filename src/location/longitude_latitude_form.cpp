@@ -1,0 +1,137 @@
+#include "location/longitude_latitude_form.h"
+
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <array>
+#include <utility>
+
+namespace kelvara {
+
+namespace {
+
+QLabel* mark(QWidget* parent, const char* text) {
+  return new QLabel(QString::fromUtf8(text), parent);
+}
+
+}  // namespace
+
+LongitudeLatitudeForm::LongitudeLatitudeForm(PageHost& host, Dialogs& dialogs)
+    : PageWindow(host, dialogs, "frmLongitudeLatitude",
+                 QStringLiteral("OSGrid to Longitude and Latitude Converter")),
+      page_(PageWindow::dialogs()) {
+  auto* title = addLabel(nullptr, QStringLiteral("OSGrid to Longitude and Latitude Converter"));
+  QFont titleFont = title->font();
+  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+  titleFont.setBold(true);
+  title->setFont(titleFont);
+  title->setAlignment(Qt::AlignCenter);
+
+  auto* first = addLabel(nullptr, QStringLiteral("FIRST"));
+  QFont firstFont = first->font();
+  firstFont.setBold(true);
+  first->setFont(firstFont);
+  auto* instruction = new QHBoxLayout;
+  instruction->addWidget(first);
+  QLabel* select = addLabel(nullptr, QStringLiteral("select which input you intend to use"));
+  select->setWordWrap(false);
+  instruction->addWidget(select);
+  instruction->addStretch(1);
+
+  QButtonGroup* form = addOptionGroup();
+
+  // The full six-digit easting and northing.
+  auto* full = new QGroupBox(page());
+  auto* fullGrid = new QGridLayout(full);
+  fullGrid->addWidget(addOptionButton("Option1", QStringLiteral("Input"), page_.Option1, form,
+                                      [this] { page_.Option1_Click(); }),
+                      0, 0, 1, 2);
+  fullGrid->addWidget(addLabel(nullptr, QStringLiteral("Format")), 1, 0);
+  fullGrid->addWidget(addLabel(nullptr, QStringLiteral("651409")), 1, 1);
+  fullGrid->addWidget(addLabel(nullptr, QStringLiteral("Eastings")), 2, 0);
+  fullGrid->addWidget(addTextBox("txtE", page_.txtE), 2, 1);
+  fullGrid->addWidget(addLabel(nullptr, QStringLiteral("Northings")), 3, 0);
+  fullGrid->addWidget(addTextBox("txtN", page_.txtN), 3, 1);
+  fullGrid->setRowStretch(4, 1);
+
+  // The two-letter square with the figures inside it.
+  auto* square = new QGroupBox(page());
+  auto* squareGrid = new QGridLayout(square);
+  squareGrid->addWidget(addOptionButton("Option2", QStringLiteral("Input"), page_.Option2, form,
+                                        [this] { page_.Option2_Click(); }),
+                        0, 0, 1, 4);
+  squareGrid->addWidget(addLabel(nullptr, QStringLiteral("OS Grid Ref")), 1, 1);
+  squareGrid->addWidget(addLabel(nullptr, QStringLiteral("Eastings")), 1, 2);
+  squareGrid->addWidget(addLabel(nullptr, QStringLiteral("Northings")), 1, 3);
+  squareGrid->addWidget(addLabel(nullptr, QStringLiteral("Format")), 2, 0);
+  squareGrid->addWidget(addLabel(nullptr, QStringLiteral("NZ")), 2, 1);
+  squareGrid->addWidget(addLabel(nullptr, QStringLiteral("57600")), 2, 2);
+  squareGrid->addWidget(addLabel(nullptr, QStringLiteral("06000")), 2, 3);
+  squareGrid->addWidget(addTextBox("txtTwoLetter", page_.txtTwoLetter), 3, 1);
+  squareGrid->addWidget(addTextBox("txtEastings", page_.txtEastings), 3, 2);
+  squareGrid->addWidget(addTextBox("txtNorthings", page_.txtNorthings), 3, 3);
+  squareGrid->setRowStretch(4, 1);
+
+  auto* inputs = new QHBoxLayout;
+  inputs->addWidget(full);
+  auto* orLabel = addLabel(nullptr, QStringLiteral("OR"));
+  orLabel->setFont(firstFont);
+  inputs->addWidget(orLabel);
+  inputs->addWidget(square, 1);
+
+  // Results.
+  auto* results = new QGroupBox(page());
+  auto* resultGrid = new QGridLayout(results);
+  const std::pair<const char*, std::array<std::pair<const char*, TextBox*>, 3>> rows[] = {
+      {"Latitude",
+       {{{"txtLaDeg", &page_.txtLaDeg}, {"txtLaMin", &page_.txtLaMin},
+         {"txtLaSec", &page_.txtLaSec}}}},
+      {"Longitude",
+       {{{"txtLoDeg", &page_.txtLoDeg}, {"txtLoMin", &page_.txtLoMin},
+         {"txtLoSec", &page_.txtLoSec}}}}};
+  const char* marks[] = {"\u00B0", "'", "\""};
+  int row = 0;
+  for (const auto& [caption, boxes] : rows) {
+    resultGrid->addWidget(addLabel(nullptr, QString::fromLatin1(caption)), row, 0);
+    for (int i = 0; i < 3; ++i) {
+      QLineEdit* box = addTextBox(boxes[i].first, *boxes[i].second);
+      box->setMaximumWidth(90);
+      resultGrid->addWidget(box, row, 1 + 2 * i);
+      resultGrid->addWidget(mark(results, marks[i]), row, 2 + 2 * i);
+    }
+    ++row;
+  }
+  QLineEdit* side = addTextBox("txtEastWest", page_.txtEastWest);
+  side->setMaximumWidth(50);
+  resultGrid->addWidget(side, 1, 7);
+  resultGrid->setColumnStretch(8, 1);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(addButton("cmdcalculate", QStringLiteral("&Calculate"), nullptr,
+                               [this] { page_.cmdCalculate_Click(); }));
+  buttons->addWidget(addButton("cmdclear", QStringLiteral("Clear all &boxes "), nullptr,
+                               [this] { page_.cmdClear_Click(); }));
+  buttons->addStretch(1);
+  buttons->addWidget(addMenuButton("cmdmenu"));
+  buttons->addWidget(addExitButton("cmdexit"));
+
+  auto* layout = new QVBoxLayout(page());
+  layout->addWidget(title);
+  layout->addLayout(instruction);
+  layout->addLayout(inputs);
+  layout->addWidget(results);
+  layout->addStretch(1);
+  layout->addLayout(buttons);
+
+  addMenuBarItem("mnuNotes", QStringLiteral("Notes"), [this] { page_.mnuNotes_Click(); });
+
+  resize(sizeHint().expandedTo(QSize(760, 400)));
+  binding().push();
+}
+
+}  // namespace kelvara

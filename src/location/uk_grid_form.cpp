@@ -1,0 +1,97 @@
+#include "location/uk_grid_form.h"
+
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <utility>
+
+namespace kelvara {
+
+namespace {
+
+// Degrees, minutes and seconds boxes in one row of the grid, each followed by its mark.
+void addAngleRow(QGridLayout* grid, int row, QLabel* caption, QLineEdit* degrees,
+                 QLineEdit* minutes, QLineEdit* seconds) {
+  grid->addWidget(caption, row, 0);
+  int column = 1;
+  for (auto [box, mark] : {std::pair{degrees, "\u00B0"}, std::pair{minutes, "'"},
+                           std::pair{seconds, "\""}}) {
+    box->setMaximumWidth(90);
+    grid->addWidget(box, row, column++);
+    grid->addWidget(new QLabel(QString::fromUtf8(mark), grid->parentWidget()), row, column++);
+  }
+}
+
+}  // namespace
+
+UKGridForm::UKGridForm(PageHost& host, Dialogs& dialogs)
+    : PageWindow(host, dialogs, "frmUKGrid",
+                 QStringLiteral("Longitude and Latitude to OS Grid Reference")),
+      page_(PageWindow::dialogs()) {
+  auto* title = addLabel(nullptr, QStringLiteral("Longitude & Latitude to OS Grid Converter"));
+  QFont titleFont = title->font();
+  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+  titleFont.setBold(true);
+  title->setFont(titleFont);
+  title->setAlignment(Qt::AlignCenter);
+
+  auto* input = new QGroupBox(QStringLiteral("Input"), page());
+  auto* inputGrid = new QGridLayout(input);
+  // Created one by one, so that TAB goes from degrees to minutes to seconds.
+  QLabel* latitude = addLabel(nullptr, QStringLiteral("Latitude"));
+  QLineEdit* laDeg = addTextBox("txtLaDeg", page_.txtLaDeg);
+  QLineEdit* laMin = addTextBox("txtLaMin", page_.txtLaMin);
+  QLineEdit* laSec = addTextBox("txtLaSec", page_.txtLaSec);
+  addAngleRow(inputGrid, 0, latitude, laDeg, laMin, laSec);
+  QLabel* longitude = addLabel(nullptr, QStringLiteral("Longitude"));
+  QLineEdit* loDeg = addTextBox("txtLoDeg", page_.txtLoDeg);
+  QLineEdit* loMin = addTextBox("txtLoMin", page_.txtLoMin);
+  QLineEdit* loSec = addTextBox("txtLoSec", page_.txtLoSec);
+  addAngleRow(inputGrid, 1, longitude, loDeg, loMin, loSec);
+  QButtonGroup* side = addOptionGroup();
+  auto* sides = new QHBoxLayout;
+  sides->addWidget(addOptionButton("optEast", QStringLiteral("East"), page_.optEast, side));
+  sides->addWidget(addOptionButton("optWest", QStringLiteral("West"), page_.optWest, side));
+  sides->addStretch(1);
+  inputGrid->addLayout(sides, 2, 1, 1, 6);
+
+  auto* output = new QGroupBox(QStringLiteral("Output"), page());
+  auto* outputGrid = new QGridLayout(output);
+  outputGrid->addWidget(addLabel(nullptr, QStringLiteral("Eastings")), 0, 0);
+  outputGrid->addWidget(addTextBox("txtE", page_.txtE), 0, 1);
+  outputGrid->addWidget(addLabel(nullptr, QStringLiteral("Northings")), 1, 0);
+  outputGrid->addWidget(addTextBox("txtN", page_.txtN), 1, 1);
+  outputGrid->addWidget(addLabel(nullptr, QStringLiteral("OS Grid Ref")), 2, 0);
+  QLineEdit* reference = addTextBox("txtResult", page_.txtResult);
+  reference->setMinimumWidth(
+      reference->fontMetrics().horizontalAdvance(QStringLiteral("MM   00000   00000    ")));
+  outputGrid->addWidget(reference, 2, 1);
+  outputGrid->setColumnStretch(1, 1);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(addButton("cmdcalculate", QStringLiteral("&Calculate"), nullptr,
+                               [this] { page_.cmdCalculate_Click(); }));
+  buttons->addWidget(addButton("cmdclear", QStringLiteral("Clear all &boxes "), nullptr,
+                               [this] { page_.cmdClear_Click(); }));
+  buttons->addStretch(1);
+  buttons->addWidget(addMenuButton("cmdmenu"));
+  buttons->addWidget(addExitButton("cmdexit"));
+
+  auto* layout = new QGridLayout(page());
+  layout->addWidget(title, 0, 0, 1, 2);
+  layout->addWidget(input, 1, 0);
+  layout->addWidget(output, 1, 1);
+  layout->addLayout(buttons, 2, 0, 1, 2);
+  layout->setRowStretch(1, 1);
+
+  addMenuBarItem("mnuNotes", QStringLiteral("Notes"), [this] { page_.mnuNotes_Click(); });
+
+  resize(sizeHint().expandedTo(QSize(760, 300)));
+  binding().push();
+}
+
+}  // namespace kelvara

@@ -1,0 +1,109 @@
+#include "location/uk_grid_page.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "fields/field_text.h"
+#include "location/national_grid.h"
+
+namespace kelvara {
+
+namespace {
+
+constexpr const char* kMetresMask = "0#####";
+constexpr const char* kGap = "   ";
+// The longitude degrees above which latitude and longitude were probably typed the wrong
+// way round (the mainland lies within 2° E and 8° W).
+constexpr double kLargestLongitude = 40.0;
+constexpr double kNorthernLimit = 1000000.0;
+constexpr double kEasternLimit = 700000.0;
+
+const Message kSwapped{{"Have you got the longitude and latitude in the correct boxes?"}};
+const Message kNoSide{{"Select either east or west for your longitude"}};
+const Message kTooFarNorth{{"You are not on the UK mainland. You are too far north."}};
+const Message kTooFarEast{{"You are not on the UK mainland. You are too far east."}};
+const Message kNotOnMainland{
+    {"These co-ordinates are incorrect because you are not on the UK mainland!"}};
+const Message kNotes{
+    {"The algorithm used in this programme is described  at Ordnance Survey's \"A Guide to "
+     "Coordinate Systems in Great Britain\"."}};
+
+double degrees(const TextBox& whole, const TextBox& minutes, const TextBox& seconds) {
+  return fieldValue(whole.text) + fieldValue(minutes.text) / 60.0 +
+         fieldValue(seconds.text) / 3600.0;
+}
+
+// The figure inside its 100 km square, always five digits. A negative figure has no square;
+// it keeps the last five characters of its box text.
+std::string withinSquare(double metres, const std::string& boxText) {
+  if (metres < 0.0) return boxText.size() > 5 ? boxText.substr(boxText.size() - 5) : boxText;
+  const double inside = metres - grid::kSquareSize * std::floor(metres / grid::kSquareSize);
+  std::string digits = std::to_string(static_cast<long>(inside));
+  return std::string(digits.size() < 5 ? 5 - digits.size() : 0, '0') + digits;
+}
+
+}  // namespace
+
+UKGridPage::UKGridPage(Dialogs& dialogs) : dialogs_(dialogs) {
+  txtE.enabled = false;
+  txtN.enabled = false;
+  txtResult.enabled = false;
+}
+
+void UKGridPage::cmdCalculate_Click() {
+  if (fieldValue(txtLoDeg.text) > kLargestLongitude) {
+    dialogs_.show(kSwapped);
+    return;
+  }
+  if (!optEast.value && !optWest.value) {
+    dialogs_.show(kNoSide);
+    return;
+  }
+  double longitude = degrees(txtLoDeg, txtLoMin, txtLoSec);
+  if (optWest.value) longitude = -longitude;
+  const double latitude = degrees(txtLaDeg, txtLaMin, txtLaSec);
+
+  const grid::GridPoint point = grid::toGrid(latitude, longitude);
+  // A NaN passes both bounds below: absurd input is refused before them.
+  if (!std::isfinite(point.easting) || !std::isfinite(point.northing)) {
+    dialogs_.show(kNotOnMainland);
+    return;
+  }
+  if (point.northing > kNorthernLimit) {
+    dialogs_.show(kTooFarNorth);
+    return;
+  }
+  if (point.easting > kEasternLimit) {
+    dialogs_.show(kTooFarEast);
+    return;
+  }
+
+  txtN.enabled = true;
+  txtE.enabled = true;
+  txtResult.enabled = true;
+  txtN.text = maskFormat(point.northing, kMetresMask);
+  txtE.text = maskFormat(point.easting, kMetresMask);
+
+  // The square of the whole metres just written, so that a figure rounded up to the next
+  // 100 km line falls in the square it is written in.
+  const double easting = fieldValue(txtE.text);
+  const double northing = fieldValue(txtN.text);
+  const std::optional<grid::Square> square = grid::squareAt(easting, northing);
+  const std::string prefix = square ? std::string(square->letters) : std::string();
+  txtResult.text = prefix + kGap + withinSquare(easting, txtE.text) + kGap +
+                   withinSquare(northing, txtN.text);
+  if (!square) dialogs_.show(kNotOnMainland);
+}
+
+void UKGridPage::cmdClear_Click() {
+  for (TextBox* box : {&txtLoDeg, &txtLoMin, &txtLoSec, &txtLaDeg, &txtLaMin, &txtLaSec, &txtE,
+                       &txtN, &txtResult})
+    box->text.clear();
+  optEast.value = false;
+  optWest.value = false;
+}
+
+void UKGridPage::mnuNotes_Click() { dialogs_.show(kNotes); }
+
+}  // namespace kelvara
