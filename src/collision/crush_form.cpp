@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFont>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,6 +15,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <vector>
+
+#include "fields/form_layout.h"
 
 namespace kelvara {
 
@@ -131,14 +132,6 @@ class ReportState {
   std::vector<Button> buttons_;
 };
 
-QLabel* bold(QLabel* label, double scale = 1.0) {
-  QFont font = label->font();
-  font.setBold(true);
-  font.setPointSizeF(font.pointSizeF() * scale);
-  label->setFont(font);
-  return label;
-}
-
 }  // namespace
 
 CrushForm::CrushForm(PageHost& host, Dialogs& dialogs)
@@ -187,10 +180,7 @@ CrushForm::CrushForm(PageHost& host, Dialogs& dialogs)
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(12);
   int row = 0;
-  const auto caption = [&](QLabel* label) {
-    label->setWordWrap(false);
-    grid->addWidget(label, row, 0, 1, 2);
-  };
+  const auto caption = [&](QLabel* label) { grid->addWidget(keepOnOneLine(label), row, 0, 1, 2); };
   const auto pair = [&](const char* name, const QString& text, const char* box1, TextBox& control1,
                         const char* box2, TextBox& control2) {
     caption(addLabel(name, text));
@@ -199,10 +189,10 @@ CrushForm::CrushForm(PageHost& host, Dialogs& dialogs)
     ++row;
   };
 
-  grid->addWidget(bold(addLabel("lblInput", QStringLiteral("Input"))), row, 0);
-  grid->addWidget(bold(addLabel("lblVehicle1", QStringLiteral("Vehicle 1"))), row, 2,
+  grid->addWidget(headingLabel(addLabel("lblInput", QStringLiteral("Input")), 1.0), row, 0);
+  grid->addWidget(headingLabel(addLabel("lblVehicle1", QStringLiteral("Vehicle 1")), 1.0), row, 2,
                   Qt::AlignHCenter);
-  grid->addWidget(bold(addLabel("lblVehicle2", QStringLiteral("Vehicle 2"))), row, 3,
+  grid->addWidget(headingLabel(addLabel("lblVehicle2", QStringLiteral("Vehicle 2")), 1.0), row, 3,
                   Qt::AlignHCenter);
   ++row;
   pair("lblVehiclemodel", QStringLiteral("Vehicle model      (eg Ford Focus)"), "txtVehicle1model",
@@ -216,8 +206,8 @@ CrushForm::CrushForm(PageHost& host, Dialogs& dialogs)
 
   // Crush readings: one row per reading, its head beside the two vehicles' cells.
   const int crushRow = row;
-  QLabel* crush = addLabel("lblCrush", QStringLiteral("Crush measurements, cm:       "));
-  crush->setWordWrap(false);
+  QLabel* crush =
+      keepOnOneLine(addLabel("lblCrush", QStringLiteral("Crush measurements, cm:       ")));
   grid->addWidget(crush, crushRow, 0, 6, 1, Qt::AlignTop);
   struct Reading {
     const char* head;
@@ -235,8 +225,7 @@ CrushForm::CrushForm(PageHost& host, Dialogs& dialogs)
       {"lblC5", page_.lblC5, "txtC51", page_.txtC51, "txtC52", page_.txtC52},
       {"lblC6", page_.lblC6, "txtC61", page_.txtC61, "txtC62", page_.txtC62}};
   for (const Reading& reading : readings) {
-    QLabel* head = addLabel(reading.head, reading.label);
-    head->setWordWrap(false);
+    QLabel* head = keepOnOneLine(addLabel(reading.head, reading.label));
     grid->addWidget(head, row, 1);
     grid->addWidget(addTextBox(reading.cell1, reading.box1), row, 2);
     grid->addWidget(addTextBox(reading.cell2, reading.box2), row, 3);
@@ -263,7 +252,7 @@ CrushForm::CrushForm(PageHost& host, Dialogs& dialogs)
   pair("lblMass", QStringLiteral(" Mass of vehicle, kg"), "txtMass1", page_.txtMass1, "txtMass2",
        page_.txtMass2);
 
-  grid->addWidget(bold(addLabel("lblOutput", QStringLiteral("Output"))), row++, 0);
+  grid->addWidget(headingLabel(addLabel("lblOutput", QStringLiteral("Output")), 1.0), row++, 0);
   pair("lblEnergy", QStringLiteral(" Energy dissipated in Joules"), "txtEnergy1", page_.txtEnergy1,
        "txtEnergy2", page_.txtEnergy2);
   pair("lblImpactforce", QStringLiteral(" Maximum impact force, Newtons"), "txtForce1",
@@ -288,8 +277,7 @@ CrushForm::CrushForm(PageHost& host, Dialogs& dialogs)
   buttons->addWidget(addMenuButton("cmdMenu7"));
   buttons->addWidget(addExitButton("cmdExit7"));
 
-  QLabel* title = bold(addLabel("lblCrushTitle", QStringLiteral("Crush Analysis")), 1.5);
-  title->setAlignment(Qt::AlignCenter);
+  QLabel* title = titleLabel(addLabel("lblCrushTitle", QStringLiteral("Crush Analysis")), 1.5);
   QLineEdit* credit = addTextBox("Text1", page_.Text1);
   credit->setReadOnly(true);
   credit->setFrame(false);

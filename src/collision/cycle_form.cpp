@@ -1,6 +1,5 @@
 #include "collision/cycle_form.h"
 
-#include <QFont>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,24 +9,15 @@
 #include <QSizePolicy>
 #include <QVBoxLayout>
 
+#include "fields/form_layout.h"
+
 namespace kelvara {
 
 namespace {
 
-QLabel* heading(QLabel* label, double scale) {
-  QFont font = label->font();
-  font.setPointSizeF(font.pointSizeF() * scale);
-  font.setBold(true);
-  label->setFont(font);
-  label->setWordWrap(false);
-  return label;
-}
-
-void addRow(QGridLayout* grid, QLabel* caption, QWidget* box) {
-  caption->setWordWrap(false);
-  const int row = grid->rowCount();
-  grid->addWidget(caption, row, 0);
-  grid->addWidget(box, row, 1);
+// This page's headings keep to one line.
+QLabel* oneLineHeading(QLabel* label, double scale) {
+  return keepOnOneLine(headingLabel(label, scale));
 }
 
 void addSpanning(QGridLayout* grid, QWidget* widget) {
@@ -52,18 +42,22 @@ CycleForm::CycleForm(PageHost& host, Dialogs& dialogs)
   auto* motorcycle = new QGroupBox(page());
   auto* motorcycleGrid = new QGridLayout(motorcycle);
   addSpanning(motorcycleGrid,
-              heading(addLabel("lblMotorcycle", QStringLiteral("Motorcycle crush")), 1.3));
-  addSpanning(motorcycleGrid, heading(addLabel("lblInput", QStringLiteral("Input")), 1.05));
-  addRow(motorcycleGrid, addLabel(nullptr, QStringLiteral("Mass of motorcycle in kg")),
-         addTextBox("txtMass", page_.txtMass));
-  addRow(motorcycleGrid, addLabel(nullptr, QStringLiteral("Frontal crush depth in metres")),
-         addTextBox("txtCrush", page_.txtCrush));
+              oneLineHeading(addLabel("lblMotorcycle", QStringLiteral("Motorcycle crush")), 1.3));
+  addSpanning(motorcycleGrid, oneLineHeading(addLabel("lblInput", QStringLiteral("Input")), 1.05));
+  addOneLineCaptionedRow(motorcycleGrid,
+                         addLabel(nullptr, QStringLiteral("Mass of motorcycle in kg")),
+                         addTextBox("txtMass", page_.txtMass));
+  addOneLineCaptionedRow(motorcycleGrid,
+                         addLabel(nullptr, QStringLiteral("Frontal crush depth in metres")),
+                         addTextBox("txtCrush", page_.txtCrush));
   addSpanning(motorcycleGrid,
               addLabel("Label4", QStringLiteral("Crush should be greater than 0.23 metres")));
-  addSpanning(motorcycleGrid, heading(addLabel("lblOutput", QStringLiteral("Output")), 1.05));
+  addSpanning(motorcycleGrid,
+              oneLineHeading(addLabel("lblOutput", QStringLiteral("Output")), 1.05));
   QLineEdit* motorcycleSpeed = addTextBox("txtEbs", page_.txtEbs);
-  addRow(motorcycleGrid, addLabel(nullptr, QStringLiteral("Equivalent barrier speed ")),
-         motorcycleSpeed);
+  addOneLineCaptionedRow(motorcycleGrid,
+                         addLabel(nullptr, QStringLiteral("Equivalent barrier speed ")),
+                         motorcycleSpeed);
   auto* motorcycleButtons = new QHBoxLayout;
   motorcycleButtons->addWidget(addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
                                          [this] { page_.cmdCalculate_Click(); }));
@@ -79,15 +73,16 @@ CycleForm::CycleForm(PageHost& host, Dialogs& dialogs)
   auto* narrow = new QGroupBox(page());
   auto* narrowGrid = new QGridLayout(narrow);
   addSpanning(narrowGrid,
-              heading(addLabel("lblPole", QStringLiteral("Pole or narrow crush")), 1.3));
-  addSpanning(narrowGrid, heading(addLabel("lblInp", QStringLiteral("Input")), 1.05));
-  addRow(narrowGrid, addLabel(nullptr, QStringLiteral("Mass of car in kg")),
-         addTextBox("txtMassofcar", page_.txtMassofcar));
-  addRow(narrowGrid, addLabel(nullptr, QStringLiteral("Crush depth in metres")),
-         addTextBox("txtCrushdepth", page_.txtCrushdepth));
-  addSpanning(narrowGrid, heading(addLabel("lblOutp", QStringLiteral("Output")), 1.05));
+              oneLineHeading(addLabel("lblPole", QStringLiteral("Pole or narrow crush")), 1.3));
+  addSpanning(narrowGrid, oneLineHeading(addLabel("lblInp", QStringLiteral("Input")), 1.05));
+  addOneLineCaptionedRow(narrowGrid, addLabel(nullptr, QStringLiteral("Mass of car in kg")),
+                         addTextBox("txtMassofcar", page_.txtMassofcar));
+  addOneLineCaptionedRow(narrowGrid, addLabel(nullptr, QStringLiteral("Crush depth in metres")),
+                         addTextBox("txtCrushdepth", page_.txtCrushdepth));
+  addSpanning(narrowGrid, oneLineHeading(addLabel("lblOutp", QStringLiteral("Output")), 1.05));
   QLineEdit* narrowSpeed = addTextBox("txtEbs2", page_.txtEbs2);
-  addRow(narrowGrid, addLabel(nullptr, QStringLiteral("Equivalent barrier speed")), narrowSpeed);
+  addOneLineCaptionedRow(narrowGrid, addLabel(nullptr, QStringLiteral("Equivalent barrier speed")),
+                         narrowSpeed);
   auto* narrowButtons = new QHBoxLayout;
   narrowButtons->addWidget(addButton("cmdCalc", QStringLiteral("C&alculate"), nullptr,
                                      [this] { page_.cmdCalc_Click(); }));
@@ -117,9 +112,9 @@ CycleForm::CycleForm(PageHost& host, Dialogs& dialogs)
                           static_cast<QWidget*>(motorcycleHint),
                           static_cast<QWidget*>(narrowCaption), narrowEquation})
     keepPlace(widget);
-  heading(motorcycleTitle, 1.05);
-  motorcycleHint->setWordWrap(false);
-  narrowCaption->setWordWrap(false);
+  oneLineHeading(motorcycleTitle, 1.05);
+  keepOnOneLine(motorcycleHint);
+  keepOnOneLine(narrowCaption);
 
   auto* motorcycleColumn = new QVBoxLayout;
   motorcycleColumn->addWidget(motorcycle);

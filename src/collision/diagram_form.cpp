@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "collision/diagram.h"
+#include "fields/form_layout.h"
 
 namespace kelvara {
 
@@ -123,12 +124,7 @@ void DiagramPicture::paintEvent(QPaintEvent*) {
 
 DiagramForm::DiagramForm(PageHost& host, Dialogs& dialogs)
     : PageWindow(host, dialogs, "frmDiagram", QStringLiteral("Parameter Diagram")), host_(host) {
-  QLabel* heading = addLabel("lblParameter", QStringLiteral("Parameter Diagrams"));
-  QFont font = heading->font();
-  font.setBold(true);
-  font.setPointSizeF(font.pointSizeF() * 1.5);
-  heading->setFont(font);
-  heading->setAlignment(Qt::AlignCenter);
+  QLabel* heading = titleLabel(addLabel("lblParameter", QStringLiteral("Parameter Diagrams")), 1.5);
 
   auto* picture = new DiagramPicture(page());
   picture->setObjectName(QStringLiteral("Picture1"));
@@ -137,8 +133,7 @@ DiagramForm::DiagramForm(PageHost& host, Dialogs& dialogs)
   buttons->addWidget(addButton("cmdPrintdiagram", QStringLiteral("&Print Diagram"), nullptr,
                                [this] { host_.printWindow(*this); }));
   buttons->addStretch(1);
-  QLabel* credit = addLabel("Label1", QStringLiteral("Kelvara Software Ltd, 2026"));
-  credit->setWordWrap(false);
+  QLabel* credit = keepOnOneLine(addLabel("Label1", QStringLiteral("Kelvara Software Ltd, 2026")));
   buttons->addWidget(credit);
   buttons->addStretch(1);
   buttons->addWidget(addButton("cmdReturntocrushfrm", QStringLiteral("&Return to Crush Analysis"),

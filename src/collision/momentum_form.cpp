@@ -1,6 +1,5 @@
 #include "collision/momentum_form.h"
 
-#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,29 +8,15 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "fields/form_layout.h"
+
 namespace kelvara {
-
-namespace {
-
-QLabel* heading(QLabel* label, double scale) {
-  QFont font = label->font();
-  font.setPointSizeF(font.pointSizeF() * scale);
-  font.setBold(true);
-  label->setFont(font);
-  return label;
-}
-
-QLabel* oneLine(QLabel* label) {
-  label->setWordWrap(false);
-  return label;
-}
-
-}  // namespace
 
 MomentumForm::MomentumForm(PageHost& host, Dialogs& dialogs)
     : PageWindow(host, dialogs, "frmMomentum", QStringLiteral("Momentum")),
       page_(PageWindow::dialogs()) {
-  QLabel* title = heading(addLabel("lblMomentum", QStringLiteral("Momentum calculations:")), 1.4);
+  QLabel* title =
+      headingLabel(addLabel("lblMomentum", QStringLiteral("Momentum calculations:")), 1.4);
 
   auto* instructions = new QVBoxLayout;
   for (const auto& [name, text] :
@@ -55,37 +40,37 @@ MomentumForm::MomentumForm(PageHost& host, Dialogs& dialogs)
   int row = 0;
   auto pair = [&](const char* caption1, QWidget* box1, const char* caption2, QWidget* box2,
                   QWidget* unit = nullptr) {
-    grid->addWidget(oneLine(addLabel(nullptr, QString::fromLatin1(caption1))), row, 0);
+    grid->addWidget(keepOnOneLine(addLabel(nullptr, QString::fromLatin1(caption1))), row, 0);
     grid->addWidget(box1, row, 1);
-    grid->addWidget(oneLine(addLabel(nullptr, QString::fromLatin1(caption2))), row, 2);
+    grid->addWidget(keepOnOneLine(addLabel(nullptr, QString::fromLatin1(caption2))), row, 2);
     grid->addWidget(box2, row, 3);
     if (unit != nullptr) grid->addWidget(unit, row, 4);
     ++row;
   };
   auto block = [&](QLabel* head) {
-    grid->addWidget(heading(head, 1.1), row, 0, 1, 5);
+    grid->addWidget(headingLabel(head, 1.1), row, 0, 1, 5);
     ++row;
   };
-  grid->addWidget(heading(addLabel("lblVehicleA", QStringLiteral("Vehicle 1")), 1.1), row, 0, 1, 2,
-                  Qt::AlignHCenter);
-  grid->addWidget(heading(addLabel("lblVehicleB", QStringLiteral("Vehicle 2")), 1.1), row, 2, 1, 2,
-                  Qt::AlignHCenter);
+  grid->addWidget(headingLabel(addLabel("lblVehicleA", QStringLiteral("Vehicle 1")), 1.1), row, 0,
+                  1, 2, Qt::AlignHCenter);
+  grid->addWidget(headingLabel(addLabel("lblVehicleB", QStringLiteral("Vehicle 2")), 1.1), row, 2,
+                  1, 2, Qt::AlignHCenter);
   ++row;
 
   QLabel* inputHead = addLabel("Label14", QStringLiteral("Input"));
   QLineEdit* massA = addTextBox("txtMassA", page_.txtMassA);
   QLineEdit* massB = addTextBox("txtMassB", page_.txtMassB);
-  QLabel* directionPreA = oneLine(addLabel("lblPreImpactone", QStringLiteral("0")));
+  QLabel* directionPreA = keepOnOneLine(addLabel("lblPreImpactone", QStringLiteral("0")));
   QLineEdit* directionPreB = addTextBox("txtDirectionpreB", page_.txtDirectionpreB);
   QLineEdit* directionPostA = addTextBox("txtDirectionpostA", page_.txtDirectionpostA);
   QLineEdit* directionPostB = addTextBox("txtDirectionpostB", page_.txtDirectionpostB);
   QLineEdit* speedPostA = addTextBox("txtpostimpactspeedA", page_.txtpostimpactspeedA);
   QLineEdit* speedPostB = addTextBox("txtPostimpactspeedB", page_.txtPostimpactspeedB);
-  QLabel* unitAfter = oneLine(addLabel("lblMperS1", page_.lblMperS1));
+  QLabel* unitAfter = keepOnOneLine(addLabel("lblMperS1", page_.lblMperS1));
   QLabel* outputHead = addLabel("Label15", QStringLiteral("Output"));
   QLineEdit* speedPreA = addTextBox("txtPreimpactspeedA", page_.txtPreimpactspeedA);
   QLineEdit* speedPreB = addTextBox("txtPreimpactspeedB", page_.txtPreimpactspeedB);
-  QLabel* unitBefore = oneLine(addLabel("lblMperS2", page_.lblMperS2));
+  QLabel* unitBefore = keepOnOneLine(addLabel("lblMperS2", page_.lblMperS2));
 
   block(inputHead);
   pair("Mass of vehicle 1, kg", massA, "Mass of vehicle 2, kg", massB);
@@ -114,7 +99,7 @@ MomentumForm::MomentumForm(PageHost& host, Dialogs& dialogs)
   }
 
   auto* units = new QHBoxLayout;
-  units->addWidget(oneLine(addLabel("lblSelect", QStringLiteral("Select speed units "))));
+  units->addWidget(keepOnOneLine(addLabel("lblSelect", QStringLiteral("Select speed units "))));
   QButtonGroup* unitGroup = addOptionGroup();
   units->addWidget(addOptionButton("optMph", QStringLiteral("mph"), page_.optMph, unitGroup,
                                    [this] { page_.optMph_Click(); }));

@@ -1,7 +1,6 @@
 #include "dynamics/curve_form.h"
 
 #include <QAction>
-#include <QFont>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,29 +11,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "fields/form_layout.h"
+
 namespace kelvara {
-
-namespace {
-
-// A caption beside its box, one row of a box's grid.
-void addRow(QGridLayout* grid, QLabel* caption, QWidget* box) {
-  caption->setWordWrap(false);
-  const int row = grid->rowCount();
-  grid->addWidget(caption, row, 0);
-  grid->addWidget(box, row, 1);
-}
-
-}  // namespace
 
 CurveForm::CurveForm(PageHost& host, Dialogs& dialogs)
     : PageWindow(host, dialogs, "frmCurve", QStringLiteral("Curves and Critical Speed")),
       page_(PageWindow::dialogs()) {
-  auto* title = addLabel(nullptr, QStringLiteral("Curves and Critical Speed (Unbraked & Braked)"));
-  QFont titleFont = title->font();
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
-  titleFont.setBold(true);
-  title->setFont(titleFont);
-  title->setAlignment(Qt::AlignCenter);
+  auto* title = titleLabel(
+      addLabel(nullptr, QStringLiteral("Curves and Critical Speed (Unbraked & Braked)")));
 
   // Geometry: any two of radius, chord and middle ordinate, or the radius alone.
   auto* geometry = new QGroupBox(page());
@@ -43,12 +28,13 @@ CurveForm::CurveForm(PageHost& host, Dialogs& dialogs)
       addLabel("lblTypein1", QStringLiteral("Type in the Radius of Curvature on its own OR any "
                                             "two of the following values:")),
       0, 0, 1, 2);
-  addRow(geometryGrid, addLabel(nullptr, QStringLiteral("Radius of Curvature in metres:")),
-         addTextBox("txtRadius", page_.txtRadius));
-  addRow(geometryGrid, addLabel(nullptr, QStringLiteral("Chord length in metres:")),
-         addTextBox("txtChord", page_.txtChord));
-  addRow(geometryGrid, addLabel(nullptr, QStringLiteral("Middle Ordinate:")),
-         addTextBox("txtOrdinate", page_.txtOrdinate));
+  addOneLineCaptionedRow(geometryGrid,
+                         addLabel(nullptr, QStringLiteral("Radius of Curvature in metres:")),
+                         addTextBox("txtRadius", page_.txtRadius));
+  addOneLineCaptionedRow(geometryGrid, addLabel(nullptr, QStringLiteral("Chord length in metres:")),
+                         addTextBox("txtChord", page_.txtChord));
+  addOneLineCaptionedRow(geometryGrid, addLabel(nullptr, QStringLiteral("Middle Ordinate:")),
+                         addTextBox("txtOrdinate", page_.txtOrdinate));
 
   // Critical speed, or the camber or coefficient that goes with a given speed.
   auto* lower = new QGroupBox(page());
@@ -56,13 +42,13 @@ CurveForm::CurveForm(PageHost& host, Dialogs& dialogs)
   lowerGrid->addWidget(
       addLabel("lblInstructions3", QStringLiteral("Type in any two of the following values:")),
       0, 0, 1, 2);
-  addRow(lowerGrid, addLabel(nullptr, QStringLiteral("Coefficient of friction:")),
-         addTextBox("txtDeceleration", page_.txtDeceleration));
-  addRow(lowerGrid,
-         addLabel(nullptr, QStringLiteral("Camber in degrees (negative if unfavourable):")),
-         addTextBox("txtCamber", page_.txtCamber));
+  addOneLineCaptionedRow(lowerGrid, addLabel(nullptr, QStringLiteral("Coefficient of friction:")),
+                         addTextBox("txtDeceleration", page_.txtDeceleration));
+  addOneLineCaptionedRow(
+      lowerGrid, addLabel(nullptr, QStringLiteral("Camber in degrees (negative if unfavourable):")),
+      addTextBox("txtCamber", page_.txtCamber));
   QLineEdit* speed = addTextBox("txtCriticalSpeed", page_.txtCriticalSpeed);
-  addRow(lowerGrid, addLabel("lblLabel6", page_.lblLabel6), speed);
+  addOneLineCaptionedRow(lowerGrid, addLabel("lblLabel6", page_.lblLabel6), speed);
   lowerGrid->setColumnStretch(1, 1);
   geometryGrid->setColumnStretch(1, 1);
 
@@ -70,9 +56,9 @@ CurveForm::CurveForm(PageHost& host, Dialogs& dialogs)
   auto* vertical = new QGroupBox(page());
   auto* verticalGrid = new QGridLayout(vertical);
   verticalGrid->addWidget(addLabel(nullptr, QStringLiteral("At a hill brow:")), 0, 0, 1, 2);
-  addRow(verticalGrid,
-         addLabel(nullptr, QStringLiteral("Vertical radius of curvature in metres: ")),
-         addTextBox("txtVerticalRadius", page_.txtVerticalRadius));
+  addOneLineCaptionedRow(
+      verticalGrid, addLabel(nullptr, QStringLiteral("Vertical radius of curvature in metres: ")),
+      addTextBox("txtVerticalRadius", page_.txtVerticalRadius));
   verticalGrid->addWidget(
       addLabel("Label6",
                QStringLiteral(

@@ -1,6 +1,5 @@
 #include "dynamics/flight_form.h"
 
-#include <QFont>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,31 +7,15 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "fields/form_layout.h"
+
 namespace kelvara {
-
-namespace {
-
-QLabel* heading(QLabel* label, double scale) {
-  QFont font = label->font();
-  font.setPointSizeF(font.pointSizeF() * scale);
-  font.setBold(true);
-  label->setFont(font);
-  label->setWordWrap(false);
-  return label;
-}
-
-QLabel* caption(QLabel* label) {
-  label->setWordWrap(false);
-  return label;
-}
-
-}  // namespace
 
 FlightForm::FlightForm(PageHost& host, Dialogs& dialogs)
     : PageWindow(host, dialogs, "frmFlight", QStringLiteral("Flight paths")),
       page_(PageWindow::dialogs()) {
-  QLabel* title = heading(addLabel(nullptr, QStringLiteral("Flight paths of vehicles")), 1.4);
-  title->setAlignment(Qt::AlignCenter);
+  QLabel* title =
+      keepOnOneLine(titleLabel(addLabel(nullptr, QStringLiteral("Flight paths of vehicles"))));
 
   QWidget* diagram =
       addPicture("Picture1", QStringLiteral(":/dynamics/flight_diagram.svg"), page_.Picture1);
@@ -48,22 +31,28 @@ FlightForm::FlightForm(PageHost& host, Dialogs& dialogs)
   onClick(hide, [this] { page_.lblHide_Click(); });
 
   auto* inputs = new QGridLayout;
-  inputs->addWidget(heading(addLabel(nullptr, QStringLiteral("Input")), 1.1), 0, 0, 1, 2);
-  inputs->addWidget(caption(addLabel(nullptr, QStringLiteral("Slop angle, theta degrees"))), 1, 0);
+  inputs->addWidget(keepOnOneLine(headingLabel(addLabel(nullptr, QStringLiteral("Input")), 1.1)), 0,
+                    0, 1, 2);
+  inputs->addWidget(keepOnOneLine(addLabel(nullptr, QStringLiteral("Slop angle, theta degrees"))),
+                    1, 0);
   inputs->addWidget(addTextBox("txtTheta", page_.txtTheta), 1, 1);
-  inputs->addWidget(caption(addLabel(nullptr, QStringLiteral("Launch height, h metres "))), 2, 0);
+  inputs->addWidget(keepOnOneLine(addLabel(nullptr, QStringLiteral("Launch height, h metres "))), 2,
+                    0);
   inputs->addWidget(addTextBox("txth", page_.txth), 2, 1);
   inputs->addWidget(
-      caption(addLabel(nullptr, QStringLiteral("(h is negative in the above diagram)"))), 3, 0, 1,
-      2);
-  inputs->addWidget(caption(addLabel(nullptr, QStringLiteral("Flight distance, L metres"))), 4, 0);
+      keepOnOneLine(addLabel(nullptr, QStringLiteral("(h is negative in the above diagram)"))), 3,
+      0, 1, 2);
+  inputs->addWidget(keepOnOneLine(addLabel(nullptr, QStringLiteral("Flight distance, L metres"))),
+                    4, 0);
   inputs->addWidget(addTextBox("txtL", page_.txtL), 4, 1);
   inputs->setColumnStretch(1, 1);
   inputs->setRowStretch(inputs->rowCount(), 1);
 
   auto* outputs = new QGridLayout;
-  outputs->addWidget(heading(addLabel(nullptr, QStringLiteral("Output")), 1.1), 0, 0, 1, 2);
-  outputs->addWidget(caption(addLabel(nullptr, QStringLiteral("Launch speed of vehicle"))), 1, 0);
+  outputs->addWidget(keepOnOneLine(headingLabel(addLabel(nullptr, QStringLiteral("Output")), 1.1)),
+                     0, 0, 1, 2);
+  outputs->addWidget(keepOnOneLine(addLabel(nullptr, QStringLiteral("Launch speed of vehicle"))), 1,
+                     0);
   QLineEdit* speed = addTextBox("txtVmph", page_.txtVmph);
   outputs->addWidget(speed, 2, 0);
   outputs->setRowStretch(3, 1);

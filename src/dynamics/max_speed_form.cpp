@@ -1,6 +1,5 @@
 #include "dynamics/max_speed_form.h"
 
-#include <QFont>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,50 +8,41 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "fields/form_layout.h"
+
 namespace kelvara {
-
-namespace {
-
-void addRow(QGridLayout* grid, QLabel* caption, QWidget* box) {
-  const int row = grid->rowCount();
-  grid->addWidget(caption, row, 0);
-  grid->addWidget(box, row, 1);
-}
-
-}  // namespace
 
 MaxSpeedForm::MaxSpeedForm(PageHost& host, Dialogs& dialogs)
     : PageWindow(host, dialogs, "frmMaxspeed", QStringLiteral("Maximum Speed")),
       page_(PageWindow::dialogs()) {
-  auto* title = addLabel(nullptr, QStringLiteral("Maximum speed on a bend - Racing Line"));
-  QFont titleFont = title->font();
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
-  titleFont.setBold(true);
-  title->setFont(titleFont);
-  title->setAlignment(Qt::AlignCenter);
+  auto* title =
+      titleLabel(addLabel(nullptr, QStringLiteral("Maximum speed on a bend - Racing Line")));
 
   auto* input = new QGroupBox(QStringLiteral("Input"), page());
   auto* inputGrid = new QGridLayout(input);
-  addRow(inputGrid, addLabel(nullptr, QStringLiteral("Road or lane width in metres")),
-         addTextBox("txtRoadwidth", page_.txtRoadwidth));
-  addRow(inputGrid, addLabel(nullptr, QStringLiteral("Inside radius of curvature of bend in metres")),
-         addTextBox("txtr", page_.txtr));
-  addRow(inputGrid, addLabel(nullptr, QStringLiteral("Angle of road direction change caused by bend")),
-         addTextBox("txttheta", page_.txttheta));
-  addRow(inputGrid, addLabel(nullptr, QStringLiteral("Coefficient of friction")),
-         addTextBox("txtCoefficient", page_.txtCoefficient));
-  addRow(inputGrid, addLabel(nullptr, QStringLiteral("Crossfall in degrees (positive if favourable)")),
-         addTextBox("txtCrossfall", page_.txtCrossfall));
-  addRow(inputGrid, addLabel(nullptr, QStringLiteral("Width of vehicle in metres")),
-         addTextBox("txtCarwidth", page_.txtCarwidth));
+  addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("Road or lane width in metres")),
+                  addTextBox("txtRoadwidth", page_.txtRoadwidth));
+  addCaptionedRow(inputGrid,
+                  addLabel(nullptr, QStringLiteral("Inside radius of curvature of bend in metres")),
+                  addTextBox("txtr", page_.txtr));
+  addCaptionedRow(
+      inputGrid, addLabel(nullptr, QStringLiteral("Angle of road direction change caused by bend")),
+      addTextBox("txttheta", page_.txttheta));
+  addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("Coefficient of friction")),
+                  addTextBox("txtCoefficient", page_.txtCoefficient));
+  addCaptionedRow(
+      inputGrid, addLabel(nullptr, QStringLiteral("Crossfall in degrees (positive if favourable)")),
+      addTextBox("txtCrossfall", page_.txtCrossfall));
+  addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("Width of vehicle in metres")),
+                  addTextBox("txtCarwidth", page_.txtCarwidth));
   inputGrid->setColumnStretch(0, 1);
 
   auto* output = new QGroupBox(QStringLiteral("Output"), page());
   auto* outputGrid = new QGridLayout(output);
-  addRow(outputGrid, addLabel(nullptr, QStringLiteral("Maximum radius of steered path")),
-         addTextBox("txtMaxradius", page_.txtMaxradius));
+  addCaptionedRow(outputGrid, addLabel(nullptr, QStringLiteral("Maximum radius of steered path")),
+                  addTextBox("txtMaxradius", page_.txtMaxradius));
   QLineEdit* speed = addTextBox("txtMaxspeed", page_.txtMaxspeed);
-  addRow(outputGrid, addLabel(nullptr, QStringLiteral("Maximum speed")), speed);
+  addCaptionedRow(outputGrid, addLabel(nullptr, QStringLiteral("Maximum speed")), speed);
   outputGrid->setColumnStretch(0, 1);
   speed->setMinimumWidth(speed->fontMetrics().horizontalAdvance(
       QStringLiteral("000000.00 m/s   or   000000.00  mph  ")));

@@ -1,6 +1,5 @@
 #include "dynamics/overturn_form.h"
 
-#include <QFont>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,49 +8,39 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "fields/form_layout.h"
+
 namespace kelvara {
-
-namespace {
-
-void addRow(QGridLayout* grid, QLabel* caption, QWidget* box) {
-  const int row = grid->rowCount();
-  grid->addWidget(caption, row, 0);
-  grid->addWidget(box, row, 1);
-}
-
-}  // namespace
 
 OverturnForm::OverturnForm(PageHost& host, Dialogs& dialogs)
     : PageWindow(host, dialogs, "frmOverturn", QStringLiteral("Overturn Calculation")),
       page_(PageWindow::dialogs()) {
-  auto* title = addLabel(nullptr, QStringLiteral("Overturning on a bend"));
-  QFont titleFont = title->font();
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
-  titleFont.setBold(true);
-  title->setFont(titleFont);
-  title->setAlignment(Qt::AlignCenter);
+  auto* title = titleLabel(addLabel(nullptr, QStringLiteral("Overturning on a bend")));
 
   auto* input = new QGroupBox(QStringLiteral("Input"), page());
   auto* inputGrid = new QGridLayout(input);
-  addRow(inputGrid, addLabel(nullptr, QStringLiteral("Track width of vehicle /metres")),
-         addTextBox("txtTrack", page_.txtTrack));
-  addRow(inputGrid, addLabel(nullptr, QStringLiteral("Radius of vehicle path /metres")),
-         addTextBox("txtRadius", page_.txtRadius));
-  addRow(inputGrid, addLabel(nullptr, QStringLiteral("Height of centre of gravity /metres")),
-         addTextBox("txth", page_.txth));
-  addRow(inputGrid,
-         addLabel(nullptr, QStringLiteral("Crossfall in degrees (Positive when favourable)")),
-         addTextBox("txtCrossfall", page_.txtCrossfall));
-  addRow(inputGrid, addLabel(nullptr, QStringLiteral("Coefficient of friction")),
-         addTextBox("txtCoefficient", page_.txtCoefficient));
+  addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("Track width of vehicle /metres")),
+                  addTextBox("txtTrack", page_.txtTrack));
+  addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("Radius of vehicle path /metres")),
+                  addTextBox("txtRadius", page_.txtRadius));
+  addCaptionedRow(inputGrid,
+                  addLabel(nullptr, QStringLiteral("Height of centre of gravity /metres")),
+                  addTextBox("txth", page_.txth));
+  addCaptionedRow(
+      inputGrid,
+      addLabel(nullptr, QStringLiteral("Crossfall in degrees (Positive when favourable)")),
+      addTextBox("txtCrossfall", page_.txtCrossfall));
+  addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("Coefficient of friction")),
+                  addTextBox("txtCoefficient", page_.txtCoefficient));
   inputGrid->setColumnStretch(0, 1);
 
   auto* output = new QGroupBox(QStringLiteral("Output"), page());
   auto* outputGrid = new QGridLayout(output);
   QLineEdit* speed = addTextBox("txtSpeed", page_.txtSpeed);
-  addRow(outputGrid, addLabel(nullptr, QStringLiteral("Speed  for vehicle to overturn")), speed);
+  addCaptionedRow(outputGrid, addLabel(nullptr, QStringLiteral("Speed  for vehicle to overturn")),
+                  speed);
   QLineEdit* skid = addTextBox("txtSkid", page_.txtSkid);
-  addRow(outputGrid, addLabel(nullptr, QStringLiteral("Skid and not overturn ?")), skid);
+  addCaptionedRow(outputGrid, addLabel(nullptr, QStringLiteral("Skid and not overturn ?")), skid);
   outputGrid->setColumnStretch(0, 1);
   const QFontMetrics metrics = speed->fontMetrics();
   speed->setMinimumWidth(

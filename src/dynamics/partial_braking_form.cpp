@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "fields/form_layout.h"
+
 namespace kelvara {
 
 namespace {
@@ -76,48 +78,40 @@ class PlanView : public QWidget {
   }
 };
 
-void addRow(QGridLayout* grid, QLabel* caption, QWidget* box, QLabel* hint = nullptr) {
-  const int row = grid->rowCount();
-  grid->addWidget(caption, row, 0);
-  grid->addWidget(box, row, 1);
-  if (hint != nullptr) grid->addWidget(hint, row + 1, 0, 1, 2);
-}
-
 }  // namespace
 
 PartialBrakingForm::PartialBrakingForm(PageHost& host, Dialogs& dialogs)
     : PageWindow(host, dialogs, "frmPartialbraking", QStringLiteral("Partial braking")),
       page_(PageWindow::dialogs()) {
-  auto* title = addLabel(nullptr, QStringLiteral("Partial Braking"));
-  QFont titleFont = title->font();
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
-  titleFont.setBold(true);
-  title->setFont(titleFont);
-  title->setAlignment(Qt::AlignCenter);
+  auto* title = titleLabel(addLabel(nullptr, QStringLiteral("Partial Braking")));
 
   auto* input = new QGroupBox(QStringLiteral("INPUT"), page());
   auto* inputGrid = new QGridLayout(input);
-  addRow(inputGrid,
-         addLabel(nullptr, QStringLiteral(
-                               "Value of the ratio (height of C of G)/(wheel base)        h/L")),
-         addTextBox("txtHL", page_.txtHL),
-         addLabel(nullptr, QStringLiteral("h/L lies between 0.20 and 0.25 for cars")));
-  addRow(inputGrid, addLabel(nullptr, QStringLiteral("True coefficient of friction")),
-         addTextBox("txtTruemu", page_.txtTruemu));
-  addRow(inputGrid,
-         addLabel(nullptr, QStringLiteral(
-                               "Proportion of static vehicle weight on front axle.   (eg 0.60)")),
-         addTextBox("txtWf", page_.txtWf));
-  addRow(inputGrid, addLabel(nullptr, QStringLiteral("Gradient in degrees")),
-         addTextBox("txtGradient", page_.txtGradient),
-         addLabel(nullptr,
-                  QStringLiteral("(Uphill is positive, downhill is negative, level is zero)")));
+  addCaptionedRow(
+      inputGrid,
+      addLabel(nullptr,
+               QStringLiteral("Value of the ratio (height of C of G)/(wheel base)        h/L")),
+      addTextBox("txtHL", page_.txtHL),
+      addLabel(nullptr, QStringLiteral("h/L lies between 0.20 and 0.25 for cars")));
+  addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("True coefficient of friction")),
+                  addTextBox("txtTruemu", page_.txtTruemu));
+  addCaptionedRow(
+      inputGrid,
+      addLabel(nullptr,
+               QStringLiteral("Proportion of static vehicle weight on front axle.   (eg 0.60)")),
+      addTextBox("txtWf", page_.txtWf));
+  addCaptionedRow(
+      inputGrid, addLabel(nullptr, QStringLiteral("Gradient in degrees")),
+      addTextBox("txtGradient", page_.txtGradient),
+      addLabel(nullptr,
+               QStringLiteral("(Uphill is positive, downhill is negative, level is zero)")));
   inputGrid->setColumnStretch(0, 1);
 
   auto* output = new QGroupBox(QStringLiteral("OUTPUT"), page());
   auto* outputGrid = new QGridLayout(output);
-  addRow(outputGrid, addLabel(nullptr, QStringLiteral("Effective coefficient of friction")),
-         addTextBox("txtMue", page_.txtMue));
+  addCaptionedRow(outputGrid,
+                  addLabel(nullptr, QStringLiteral("Effective coefficient of friction")),
+                  addTextBox("txtMue", page_.txtMue));
   outputGrid->setColumnStretch(0, 1);
 
   auto* plan = new PlanView(page());

@@ -1,6 +1,5 @@
 #include "dynamics/side_slip_form.h"
 
-#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,29 +7,16 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "fields/form_layout.h"
+
 namespace kelvara {
-
-namespace {
-
-void addRow(QGridLayout* grid, QLabel* caption, QWidget* box) {
-  const int row = grid->rowCount();
-  grid->addWidget(caption, row, 0);
-  grid->addWidget(box, row, 1);
-}
-
-}  // namespace
 
 SideSlipForm::SideSlipForm(PageHost& host, Dialogs& dialogs)
     : PageWindow(host, dialogs, "frmSideSlip", QStringLiteral("Side Slip")),
       page_(PageWindow::dialogs()) {
   page_.Form_Load();
 
-  auto* title = addLabel(nullptr, QStringLiteral("Side Slip Calculations"));
-  QFont titleFont = title->font();
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
-  titleFont.setBold(true);
-  title->setFont(titleFont);
-  title->setAlignment(Qt::AlignCenter);
+  auto* title = titleLabel(addLabel(nullptr, QStringLiteral("Side Slip Calculations")));
 
   auto* points = addLabel(
       "Label2",
@@ -43,20 +29,21 @@ SideSlipForm::SideSlipForm(PageHost& host, Dialogs& dialogs)
 
   auto* input = new QGroupBox(QStringLiteral("INPUT"), page());
   auto* inputGrid = new QGridLayout(input);
-  addRow(inputGrid, addLabel(nullptr, QStringLiteral("Type in the angle A in degrees")),
-         addTextBox("Text2", page_.Text2));
-  addRow(inputGrid, addLabel(nullptr, QStringLiteral("Type in the angle B in degrees")),
-         addTextBox("txtAngleB", page_.txtAngleB));
-  addRow(inputGrid, addLabel(nullptr, QStringLiteral("Actual coefficient of friction")),
-         addTextBox("txtAct", page_.txtAct));
-  addRow(inputGrid, addLabel(nullptr, QStringLiteral("Coefficient of rolling friction")),
-         addTextBox("txtRoll", page_.txtRoll));
+  addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("Type in the angle A in degrees")),
+                  addTextBox("Text2", page_.Text2));
+  addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("Type in the angle B in degrees")),
+                  addTextBox("txtAngleB", page_.txtAngleB));
+  addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("Actual coefficient of friction")),
+                  addTextBox("txtAct", page_.txtAct));
+  addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("Coefficient of rolling friction")),
+                  addTextBox("txtRoll", page_.txtRoll));
   inputGrid->setColumnStretch(0, 1);
 
   auto* output = new QGroupBox(QStringLiteral("OUTPUT"), page());
   auto* outputGrid = new QGridLayout(output);
-  addRow(outputGrid, addLabel(nullptr, QStringLiteral("Effective coefficient of friction")),
-         addTextBox("txtfriction2", page_.txtfriction2));
+  addCaptionedRow(outputGrid,
+                  addLabel(nullptr, QStringLiteral("Effective coefficient of friction")),
+                  addTextBox("txtfriction2", page_.txtfriction2));
   outputGrid->setColumnStretch(0, 1);
 
   auto* note = addLabel(

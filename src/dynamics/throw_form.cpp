@@ -9,24 +9,15 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "fields/form_layout.h"
+
 namespace kelvara {
-
-namespace {
-
-QLabel* bold(QLabel* label, double scale) {
-  QFont font = label->font();
-  font.setPointSizeF(font.pointSizeF() * scale);
-  font.setBold(true);
-  label->setFont(font);
-  return label;
-}
-
-}  // namespace
 
 ThrowForm::ThrowForm(PageHost& host, Dialogs& dialogs)
     : PageWindow(host, dialogs, "frmThrow", QStringLiteral("Throw Calculations")),
       page_(PageWindow::dialogs()) {
-  QLabel* title = bold(addLabel(nullptr, QStringLiteral("Speed from Throw Distance:")), 1.4);
+  QLabel* title =
+      headingLabel(addLabel(nullptr, QStringLiteral("Speed from Throw Distance:")), 1.4);
 
   auto* inputs = new QGridLayout;
   inputs->addWidget(addLabel(nullptr, QStringLiteral("Type in the throw distance in metres:")), 0,
@@ -72,19 +63,17 @@ ThrowForm::ThrowForm(PageHost& host, Dialogs& dialogs)
        "(95% confidence + or - 2.16 m/s or 5 mph)"},
   };
   auto* outputs = new QGridLayout;
-  outputs->addWidget(bold(addLabel(nullptr, QStringLiteral("Output")), 1.1), 0, 0, 1, 3);
+  outputs->addWidget(headingLabel(addLabel(nullptr, QStringLiteral("Output")), 1.1), 0, 0, 1, 3);
   for (const Row& row : rows) {
     const int line = outputs->rowCount();
-    QLabel* caption = addLabel(nullptr, QString::fromUtf8(row.caption));
-    caption->setWordWrap(false);
+    QLabel* caption = keepOnOneLine(addLabel(nullptr, QString::fromUtf8(row.caption)));
     outputs->addWidget(caption, line, 0);
     QLineEdit* box = addTextBox(row.box, row.control);
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance(
         QStringLiteral("00000.000     m/s  or     00000.000 mph   ")));
     outputs->addWidget(box, line, 1);
     if (row.note != nullptr) {
-      QLabel* note = addLabel(nullptr, QString::fromUtf8(row.note));
-      note->setWordWrap(false);
+      QLabel* note = keepOnOneLine(addLabel(nullptr, QString::fromUtf8(row.note)));
       outputs->addWidget(note, line, 2);
     }
   }

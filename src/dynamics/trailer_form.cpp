@@ -1,6 +1,5 @@
 #include "dynamics/trailer_form.h"
 
-#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,6 +8,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "fields/form_layout.h"
+
 namespace kelvara {
 
 namespace {
@@ -16,24 +17,12 @@ namespace {
 constexpr const char* kScrollCaption = "Scroll for different Radii, R";
 constexpr const char* kScrollNote = "Calculations will start as soon as you begin to scroll";
 
-void addRow(QGridLayout* grid, QLabel* caption, QWidget* box) {
-  caption->setWordWrap(false);
-  const int row = grid->rowCount();
-  grid->addWidget(caption, row, 0);
-  grid->addWidget(box, row, 1);
-}
-
 }  // namespace
 
 TrailerForm::TrailerForm(PageHost& host, Dialogs& dialogs)
     : PageWindow(host, dialogs, "frmTrailer", QStringLiteral("Long Vehicles")),
       page_(PageWindow::dialogs()) {
-  QLabel* title = addLabel(nullptr, QStringLiteral("LONG VEHICLE CUT IN"));
-  QFont titleFont = title->font();
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
-  titleFont.setBold(true);
-  title->setFont(titleFont);
-  title->setAlignment(Qt::AlignCenter);
+  QLabel* title = titleLabel(addLabel(nullptr, QStringLiteral("LONG VEHICLE CUT IN")));
 
   auto* articulated = new QGroupBox(QStringLiteral("ARTICULATED VEHICLE"), page());
   auto* articulatedColumn = new QVBoxLayout(articulated);
@@ -41,25 +30,30 @@ TrailerForm::TrailerForm(PageHost& host, Dialogs& dialogs)
       addPicture("Picture1", QStringLiteral(":/dynamics/trailer_articulated.svg"), page_.Picture1),
       0, Qt::AlignCenter);
   auto* articulatedGrid = new QGridLayout;
-  addRow(articulatedGrid,
-         addLabel(nullptr, QStringLiteral("Distance from 5th wheel to trailer rear axle, d")),
-         addTextBox("txtd", page_.txtd));
-  addRow(articulatedGrid, addLabel(nullptr, QStringLiteral("Tractor width, b   metres")),
-         addTextBox("txtb", page_.txtb));
-  addRow(articulatedGrid, addLabel(nullptr, QStringLiteral("Tractor Wheelbase, p    metres")),
-         addTextBox("txtp", page_.txtp));
-  addRow(articulatedGrid,
-         addLabel(nullptr, QStringLiteral("Fifth wheel to tractor rear axle, m   metres")),
-         addTextBox("txtm", page_.txtm));
+  addOneLineCaptionedRow(
+      articulatedGrid,
+      addLabel(nullptr, QStringLiteral("Distance from 5th wheel to trailer rear axle, d")),
+      addTextBox("txtd", page_.txtd));
+  addOneLineCaptionedRow(articulatedGrid,
+                         addLabel(nullptr, QStringLiteral("Tractor width, b   metres")),
+                         addTextBox("txtb", page_.txtb));
+  addOneLineCaptionedRow(articulatedGrid,
+                         addLabel(nullptr, QStringLiteral("Tractor Wheelbase, p    metres")),
+                         addTextBox("txtp", page_.txtp));
+  addOneLineCaptionedRow(
+      articulatedGrid,
+      addLabel(nullptr, QStringLiteral("Fifth wheel to tractor rear axle, m   metres")),
+      addTextBox("txtm", page_.txtm));
   articulatedGrid->addWidget(addLabel(nullptr, QString::fromLatin1(kScrollCaption)),
                              articulatedGrid->rowCount(), 0, 1, 2);
   QScrollBar* articulatedRadii =
       addScrollBar("HScroll1", page_.HScroll1, [this] { page_.HScroll1_Change(); });
   articulatedGrid->addWidget(articulatedRadii, articulatedGrid->rowCount(), 0, 1, 2);
-  addRow(articulatedGrid, addLabel(nullptr, QStringLiteral("Radius, R metres")),
-         addTextBox("txtR", page_.txtR));
-  addRow(articulatedGrid, addLabel(nullptr, QStringLiteral("Cut-in (R - X) metres")),
-         addTextBox("txtCutIn", page_.txtCutIn));
+  addOneLineCaptionedRow(articulatedGrid, addLabel(nullptr, QStringLiteral("Radius, R metres")),
+                         addTextBox("txtR", page_.txtR));
+  addOneLineCaptionedRow(articulatedGrid,
+                         addLabel(nullptr, QStringLiteral("Cut-in (R - X) metres")),
+                         addTextBox("txtCutIn", page_.txtCutIn));
   articulatedGrid->setColumnStretch(1, 1);
   articulatedColumn->addLayout(articulatedGrid);
   articulatedColumn->addWidget(addLabel(nullptr, QString::fromLatin1(kScrollNote)));
@@ -71,17 +65,17 @@ TrailerForm::TrailerForm(PageHost& host, Dialogs& dialogs)
       addPicture("Picture2", QStringLiteral(":/dynamics/trailer_rigid.svg"), page_.Picture2), 0,
       Qt::AlignCenter);
   auto* rigidGrid = new QGridLayout;
-  addRow(rigidGrid, addLabel(nullptr, QStringLiteral("Wheelbase, L metres")),
-         addTextBox("txtL", page_.txtL));
+  addOneLineCaptionedRow(rigidGrid, addLabel(nullptr, QStringLiteral("Wheelbase, L metres")),
+                         addTextBox("txtL", page_.txtL));
   rigidGrid->addWidget(addLabel(nullptr, QString::fromLatin1(kScrollCaption)),
                        rigidGrid->rowCount(), 0, 1, 2);
   QScrollBar* rigidRadii =
       addScrollBar("HScrollR", page_.HScrollR, [this] { page_.HScrollR_Change(); });
   rigidGrid->addWidget(rigidRadii, rigidGrid->rowCount(), 0, 1, 2);
-  addRow(rigidGrid, addLabel(nullptr, QStringLiteral("Radius, R metres")),
-         addTextBox("txtR2", page_.txtR2));
-  addRow(rigidGrid, addLabel(nullptr, QStringLiteral("Cut-in (R-X) metres")),
-         addTextBox("txtCut", page_.txtCut));
+  addOneLineCaptionedRow(rigidGrid, addLabel(nullptr, QStringLiteral("Radius, R metres")),
+                         addTextBox("txtR2", page_.txtR2));
+  addOneLineCaptionedRow(rigidGrid, addLabel(nullptr, QStringLiteral("Cut-in (R-X) metres")),
+                         addTextBox("txtCut", page_.txtCut));
   rigidGrid->setColumnStretch(1, 1);
   rigidColumn->addLayout(rigidGrid);
   rigidColumn->addWidget(addLabel(nullptr, QString::fromLatin1(kScrollNote)));

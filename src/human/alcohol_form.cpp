@@ -1,6 +1,5 @@
 #include "human/alcohol_form.h"
 
-#include <QFont>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,31 +8,19 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "fields/form_layout.h"
+
 namespace kelvara {
-
-namespace {
-
-QLabel* unwrapped(QLabel* label) {
-  label->setWordWrap(false);
-  return label;
-}
-
-}  // namespace
 
 AlcoholForm::AlcoholForm(PageHost& host, Dialogs& dialogs)
     : PageWindow(host, dialogs, "frmAlcohol", QStringLiteral("Alcohol back-tracking")),
       page_(PageWindow::dialogs()) {
-  auto* title = addLabel(nullptr, QStringLiteral("Alcohol back-tracking"));
-  QFont titleFont = title->font();
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
-  titleFont.setBold(true);
-  title->setFont(titleFont);
-  title->setAlignment(Qt::AlignCenter);
+  auto* title = titleLabel(addLabel(nullptr, QStringLiteral("Alcohol back-tracking")));
 
   // Inputs: the subject, the test and the drink.
   auto* input = new QGroupBox(QStringLiteral("Input"), page());
   auto* in = new QGridLayout(input);
-  in->addWidget(unwrapped(addLabel(nullptr, QStringLiteral("Weight of subject in kg"))), 0, 0);
+  in->addWidget(keepOnOneLine(addLabel(nullptr, QStringLiteral("Weight of subject in kg"))), 0, 0);
   in->addWidget(addTextBox("txtWeight", page_.txtWeight), 0, 1);
 
   QButtonGroup* sexGroup = addOptionGroup();
@@ -42,8 +29,8 @@ AlcoholForm::AlcoholForm(PageHost& host, Dialogs& dialogs)
   sexRow->addWidget(
       addOptionButton("optFemale", QStringLiteral("Female"), page_.optFemale, sexGroup));
   sexRow->addStretch(1);
-  in->addWidget(unwrapped(addLabel(nullptr, QStringLiteral("Select the sex of the subject"))), 1,
-                0);
+  in->addWidget(keepOnOneLine(addLabel(nullptr, QStringLiteral("Select the sex of the subject"))),
+                1, 0);
   in->addLayout(sexRow, 1, 1, 1, 2);
 
   QButtonGroup* kindGroup = addOptionGroup();
@@ -56,29 +43,29 @@ AlcoholForm::AlcoholForm(PageHost& host, Dialogs& dialogs)
                                      kindGroup, [this] { page_.optUrine_Click(); }));
   kindRow->addStretch(1);
   in->addWidget(
-      unwrapped(addLabel(nullptr, QStringLiteral("What kind of test was involved ?"))), 2, 0);
+      keepOnOneLine(addLabel(nullptr, QStringLiteral("What kind of test was involved ?"))), 2, 0);
   in->addLayout(kindRow, 2, 1, 1, 2);
 
-  in->addWidget(unwrapped(addLabel(nullptr, QStringLiteral("Test reading"))), 3, 0);
+  in->addWidget(keepOnOneLine(addLabel(nullptr, QStringLiteral("Test reading"))), 3, 0);
   in->addWidget(addTextBox("txtReading", page_.txtReading), 3, 1);
-  QLabel* reading = unwrapped(addLabel("lblReading", page_.lblReading));
+  QLabel* reading = keepOnOneLine(addLabel("lblReading", page_.lblReading));
   in->addWidget(reading, 3, 2);
 
   in->addWidget(
-      unwrapped(addLabel(nullptr, QStringLiteral("Time of test (eg:   2105 or 0416)"))), 4, 0);
+      keepOnOneLine(addLabel(nullptr, QStringLiteral("Time of test (eg:   2105 or 0416)"))), 4, 0);
   in->addWidget(addTextBox("txtTimeoftest", page_.txtTimeoftest), 4, 1);
-  in->addWidget(unwrapped(addLabel(nullptr, QStringLiteral("Time of event"))), 5, 0);
+  in->addWidget(keepOnOneLine(addLabel(nullptr, QStringLiteral("Time of event"))), 5, 0);
   in->addWidget(addTextBox("txtTimeofevent", page_.txtTimeofevent), 5, 1);
   in->addWidget(addLabel(nullptr, QStringLiteral("The event can be the time of the accident or "
                                                  "any other selected time")),
                 5, 2);
 
-  in->addWidget(unwrapped(addLabel(
+  in->addWidget(keepOnOneLine(addLabel(
                     nullptr, QStringLiteral("Alcohol strength v/v percent    (Default 3%)"))),
                 6, 0);
   QLineEdit* strength = addTextBox("txtStrength", page_.txtStrength);
   in->addWidget(strength, 6, 1);
-  in->addWidget(unwrapped(addLabel("lblPercent", page_.lblPercent)), 6, 2);
+  in->addWidget(keepOnOneLine(addLabel("lblPercent", page_.lblPercent)), 6, 2);
   // Every change of the text counts, typed or set by the program.
   connect(strength, &QLineEdit::textChanged, this,
           [this] { run([this] { page_.txtStrength_Change(); }); });
@@ -102,7 +89,7 @@ AlcoholForm::AlcoholForm(PageHost& host, Dialogs& dialogs)
       {"Equivalent pints at event time  ", "txtPints", page_.txtPints}};
   int row = 0;
   for (const Result& result : results) {
-    out->addWidget(unwrapped(addLabel(nullptr, QString::fromLatin1(result.caption))), row, 0);
+    out->addWidget(keepOnOneLine(addLabel(nullptr, QString::fromLatin1(result.caption))), row, 0);
     QLineEdit* box = addTextBox(result.name, result.box);
     box->setMinimumWidth(
         box->fontMetrics().horizontalAdvance(QStringLiteral("0000000.0  microgm/100ml  ")));

@@ -11,6 +11,7 @@
 #include <QPalette>
 #include <QVBoxLayout>
 
+#include "fields/form_layout.h"
 #include "human/reaction.h"
 
 namespace kelvara {
@@ -29,18 +30,9 @@ QFont fixedPitchFont() {
   return font;
 }
 
-QLabel* heading(QLabel* label) {
-  QFont font = label->font();
-  font.setBold(true);
-  font.setPointSizeF(font.pointSizeF() * 1.2);
-  label->setFont(font);
-  return label;
-}
-
 // A table line: fixed pitch and never wrapped, so that its columns stay aligned.
 QLabel* tableLine(QLabel* label, const QFont& font) {
-  label->setWordWrap(false);
-  label->setFont(font);
+  keepOnOneLine(label)->setFont(font);
   return label;
 }
 
@@ -51,7 +43,7 @@ ReactionForm::ReactionForm(PageHost& host, Dialogs& dialogs)
   const QFont fixed = fixedPitchFont();
   auto* layout = new QVBoxLayout(page());
 
-  layout->addWidget(heading(addLabel("lblReactionHeading", page_.lblReactionHeading)));
+  layout->addWidget(headingLabel(addLabel("lblReactionHeading", page_.lblReactionHeading), 1.2));
   layout->addWidget(addLabel("lblReactionSource", page_.lblReactionSource));
   layout->addWidget(tableLine(addLabel("lblReactionColumns", page_.lblReactionColumns), fixed));
   for (std::size_t i = 0; i < page_.lblReactionRows.size(); ++i) {
@@ -60,7 +52,7 @@ ReactionForm::ReactionForm(PageHost& host, Dialogs& dialogs)
   }
   layout->addSpacing(16);
 
-  layout->addWidget(heading(addLabel("lblWalkingHeading", page_.lblWalkingHeading)));
+  layout->addWidget(headingLabel(addLabel("lblWalkingHeading", page_.lblWalkingHeading), 1.2));
   layout->addWidget(addLabel("lblWalkingSource", page_.lblWalkingSource));
   QLabel* walkingColumns = tableLine(addLabel("lblWalkingColumns", page_.lblWalkingColumns), fixed);
   layout->addWidget(walkingColumns);

@@ -1,6 +1,5 @@
 #include "location/longitude_latitude_form.h"
 
-#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,6 +9,8 @@
 
 #include <array>
 #include <utility>
+
+#include "fields/form_layout.h"
 
 namespace kelvara {
 
@@ -25,21 +26,14 @@ LongitudeLatitudeForm::LongitudeLatitudeForm(PageHost& host, Dialogs& dialogs)
     : PageWindow(host, dialogs, "frmLongitudeLatitude",
                  QStringLiteral("OSGrid to Longitude and Latitude Converter")),
       page_(PageWindow::dialogs()) {
-  auto* title = addLabel(nullptr, QStringLiteral("OSGrid to Longitude and Latitude Converter"));
-  QFont titleFont = title->font();
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
-  titleFont.setBold(true);
-  title->setFont(titleFont);
-  title->setAlignment(Qt::AlignCenter);
+  auto* title =
+      titleLabel(addLabel(nullptr, QStringLiteral("OSGrid to Longitude and Latitude Converter")));
 
-  auto* first = addLabel(nullptr, QStringLiteral("FIRST"));
-  QFont firstFont = first->font();
-  firstFont.setBold(true);
-  first->setFont(firstFont);
+  auto* first = boldLabel(addLabel(nullptr, QStringLiteral("FIRST")));
   auto* instruction = new QHBoxLayout;
   instruction->addWidget(first);
-  QLabel* select = addLabel(nullptr, QStringLiteral("select which input you intend to use"));
-  select->setWordWrap(false);
+  QLabel* select =
+      keepOnOneLine(addLabel(nullptr, QStringLiteral("select which input you intend to use")));
   instruction->addWidget(select);
   instruction->addStretch(1);
 
@@ -79,9 +73,7 @@ LongitudeLatitudeForm::LongitudeLatitudeForm(PageHost& host, Dialogs& dialogs)
 
   auto* inputs = new QHBoxLayout;
   inputs->addWidget(full);
-  auto* orLabel = addLabel(nullptr, QStringLiteral("OR"));
-  orLabel->setFont(firstFont);
-  inputs->addWidget(orLabel);
+  inputs->addWidget(boldLabel(addLabel(nullptr, QStringLiteral("OR"))));
   inputs->addWidget(square, 1);
 
   // Results.

@@ -1,6 +1,5 @@
 #include "location/sun_form.h"
 
-#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,6 +11,8 @@
 
 #include <iterator>
 #include <utility>
+
+#include "fields/form_layout.h"
 
 namespace kelvara {
 
@@ -31,12 +32,7 @@ QGroupBox* frameOf(QWidget* parent, QWidget* first, QWidget* second) {
 SunForm::SunForm(PageHost& host, Dialogs& dialogs)
     : PageWindow(host, dialogs, "frmSun", QStringLiteral("Sun's position")),
       page_(PageWindow::dialogs()) {
-  auto* title = addLabel(nullptr, QStringLiteral("The Sun's Position"));
-  QFont titleFont = title->font();
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
-  titleFont.setBold(true);
-  title->setFont(titleFont);
-  title->setAlignment(Qt::AlignCenter);
+  auto* title = titleLabel(addLabel(nullptr, QStringLiteral("The Sun's Position")));
 
   auto* inputs = new QGroupBox(page());
   auto* inputGrid = new QGridLayout(inputs);

@@ -1,6 +1,5 @@
 #include "location/uk_grid_form.h"
 
-#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,6 +7,8 @@
 #include <QLineEdit>
 
 #include <utility>
+
+#include "fields/form_layout.h"
 
 namespace kelvara {
 
@@ -32,12 +33,8 @@ UKGridForm::UKGridForm(PageHost& host, Dialogs& dialogs)
     : PageWindow(host, dialogs, "frmUKGrid",
                  QStringLiteral("Longitude and Latitude to OS Grid Reference")),
       page_(PageWindow::dialogs()) {
-  auto* title = addLabel(nullptr, QStringLiteral("Longitude & Latitude to OS Grid Converter"));
-  QFont titleFont = title->font();
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
-  titleFont.setBold(true);
-  title->setFont(titleFont);
-  title->setAlignment(Qt::AlignCenter);
+  auto* title =
+      titleLabel(addLabel(nullptr, QStringLiteral("Longitude & Latitude to OS Grid Converter")));
 
   auto* input = new QGroupBox(QStringLiteral("Input"), page());
   auto* inputGrid = new QGridLayout(input);

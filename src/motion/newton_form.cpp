@@ -1,6 +1,5 @@
 #include "motion/newton_form.h"
 
-#include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,17 +9,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "fields/form_layout.h"
+
 namespace kelvara {
 
 namespace {
 
 enum Column { kLabelColumn, kMetricColumn, kOrColumn, kAlternativeColumn, kNoteColumn };
-
-// Unit labels carry their blanks as they stand; they must not wrap.
-QLabel* keepOnOneLine(QLabel* label) {
-  label->setWordWrap(false);
-  return label;
-}
 
 // Wide enough for a result such as "-1234.567 seconds".
 QLineEdit* resultWidth(QLineEdit* box) {
@@ -33,18 +28,12 @@ QLineEdit* resultWidth(QLineEdit* box) {
 NewtonForm::NewtonForm(PageHost& host, Dialogs& dialogs)
     : PageWindow(host, dialogs, "frmNewton", QStringLiteral("Linear equations calculator")),
       page_(PageWindow::dialogs()) {
-  QLabel* heading = addLabel("lblHeading", QStringLiteral("Newton's Equations of linear motion"));
-  QFont headingFont = heading->font();
-  headingFont.setBold(true);
-  headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
-  heading->setFont(headingFont);
-  heading->setAlignment(Qt::AlignCenter);
+  QLabel* heading =
+      titleLabel(addLabel("lblHeading", QStringLiteral("Newton's Equations of linear motion")));
+  QLabel* instruction =
+      boldLabel(addLabel("lblInstruction", QStringLiteral(" Type in any 3 values ")));
 
-  QLabel* instruction = addLabel("lblInstruction", QStringLiteral(" Type in any 3 values "));
-  QFont instructionFont = instruction->font();
-  instructionFont.setBold(true);
-  instruction->setFont(instructionFont);
-
+  // Unit labels carry their blanks as they stand; they must not wrap.
   auto* boxes = new QGridLayout;
   boxes->setColumnStretch(kMetricColumn, 1);
   boxes->setColumnStretch(kAlternativeColumn, 1);

@@ -12,15 +12,9 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-namespace kelvara {
+#include "fields/form_layout.h"
 
-namespace {
-// Captions beside a box keep to one line so that the grid column fits them.
-QLabel* unwrapped(QLabel* label) {
-  label->setWordWrap(false);
-  return label;
-}
-}  // namespace
+namespace kelvara {
 
 QuadraticForm::QuadraticForm(PageHost& host, Dialogs& dialogs)
     : PageWindow(host, dialogs, "frmQuadratic", QStringLiteral("Quadratic Equations")),
@@ -28,11 +22,7 @@ QuadraticForm::QuadraticForm(PageHost& host, Dialogs& dialogs)
   auto* outer = new QVBoxLayout(page());
 
   // The general equation.
-  auto* heading = addLabel("lblHeading", QStringLiteral("Quadratic Equations:"));
-  QFont headingFont = heading->font();
-  headingFont.setBold(true);
-  heading->setFont(headingFont);
-  outer->addWidget(heading);
+  outer->addWidget(boldLabel(addLabel("lblHeading", QStringLiteral("Quadratic Equations:"))));
   outer->addWidget(addLabel(
       "lblEither",
       QStringLiteral("EITHER complete the three boxes at the bottom of the form OR")));
@@ -57,17 +47,13 @@ QuadraticForm::QuadraticForm(PageHost& host, Dialogs& dialogs)
   int row = 0;
   for (const auto& coefficient : coefficients) {
     equationGrid->addWidget(
-        unwrapped(addLabel(coefficient.labelName, QString::fromLatin1(coefficient.caption))),
+        keepOnOneLine(addLabel(coefficient.labelName, QString::fromLatin1(coefficient.caption))),
         row, 0);
     equationGrid->addWidget(addTextBox(coefficient.boxName, coefficient.box), row, 1);
     ++row;
   }
-  auto* output = addLabel("lblOutput", QStringLiteral("Output"));
-  QFont outputFont = output->font();
-  outputFont.setBold(true);
-  output->setFont(outputFont);
-  equationGrid->addWidget(output, row++, 1);
-  equationGrid->addWidget(unwrapped(addLabel("lblX", QStringLiteral("       x ="))), row, 0);
+  equationGrid->addWidget(boldLabel(addLabel("lblOutput", QStringLiteral("Output"))), row++, 1);
+  equationGrid->addWidget(keepOnOneLine(addLabel("lblX", QStringLiteral("       x ="))), row, 0);
   equationGrid->addWidget(addTextBox("txtx", page_.txtx), row++, 1);
   equationGrid->addWidget(
       addButton("cmdCalcRoots", QStringLiteral("&Calculate value of x"), &page_.cmdCalcRoots,
@@ -91,11 +77,8 @@ QuadraticForm::QuadraticForm(PageHost& host, Dialogs& dialogs)
   // The reaction-stop speed.
   auto* speed = new QGroupBox(page());
   auto* speedGrid = new QGridLayout(speed);
-  auto* speedHeading = addLabel("lblCalculateSpeed", QStringLiteral("Calculate Speed"));
-  QFont speedFont = speedHeading->font();
-  speedFont.setBold(true);
-  speedHeading->setFont(speedFont);
-  speedGrid->addWidget(speedHeading, 0, 0, 1, 2);
+  speedGrid->addWidget(boldLabel(addLabel("lblCalculateSpeed", QStringLiteral("Calculate Speed"))),
+                       0, 0, 1, 2);
   const struct {
     const char* labelName;
     const char* caption;
@@ -109,7 +92,7 @@ QuadraticForm::QuadraticForm(PageHost& host, Dialogs& dialogs)
   row = 1;
   for (const auto& lower : lowerBoxes) {
     speedGrid->addWidget(
-        unwrapped(addLabel(lower.labelName, QString::fromLatin1(lower.caption))), row, 0);
+        keepOnOneLine(addLabel(lower.labelName, QString::fromLatin1(lower.caption))), row, 0);
     speedGrid->addWidget(addTextBox(lower.boxName, lower.box), row, 1);
     ++row;
   }

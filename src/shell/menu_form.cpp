@@ -16,6 +16,8 @@
 #include <QSvgWidget>
 #include <QVBoxLayout>
 
+#include "fields/form_layout.h"
+
 namespace kelvara {
 
 namespace {
@@ -44,11 +46,7 @@ MenuForm::MenuForm(PageHost& host, Dialogs& dialogs, Beeper& beeper, TimerState:
     run([this] { page_.myTimer.tick(); });
     scheduleStopwatch();
   });
-  auto* heading = addLabel("lbl1", QStringLiteral("Kelvara"));
-  QFont headingFont = heading->font();
-  headingFont.setPointSizeF(headingFont.pointSizeF() * 2.0);
-  headingFont.setBold(true);
-  heading->setFont(headingFont);
+  auto* heading = headingLabel(addLabel("lbl1", QStringLiteral("Kelvara")), 2.0);
 
   auto* cmdOK = addButton("cmdOK", QStringLiteral("OK"), nullptr,
                           [this] { openEntryPage(page_.cmdOK_Click()); });

@@ -1,0 +1,45 @@
+#include "fields/form_layout.h"
+
+#include <QFont>
+#include <QGridLayout>
+#include <QLabel>
+
+namespace kelvara {
+
+QLabel* keepOnOneLine(QLabel* label) {
+  label->setWordWrap(false);
+  return label;
+}
+
+QLabel* boldLabel(QLabel* label) {
+  QFont font = label->font();
+  font.setBold(true);
+  label->setFont(font);
+  return label;
+}
+
+QLabel* headingLabel(QLabel* label, double scale) {
+  QFont font = label->font();
+  font.setPointSizeF(font.pointSizeF() * scale);
+  font.setBold(true);
+  label->setFont(font);
+  return label;
+}
+
+QLabel* titleLabel(QLabel* label, double scale) {
+  headingLabel(label, scale)->setAlignment(Qt::AlignCenter);
+  return label;
+}
+
+void addCaptionedRow(QGridLayout* grid, QLabel* caption, QWidget* box, QLabel* hint) {
+  const int row = grid->rowCount();
+  grid->addWidget(caption, row, 0);
+  grid->addWidget(box, row, 1);
+  if (hint != nullptr) grid->addWidget(hint, row + 1, 0, 1, 2);
+}
+
+void addOneLineCaptionedRow(QGridLayout* grid, QLabel* caption, QWidget* box) {
+  addCaptionedRow(grid, keepOnOneLine(caption), box);
+}
+
+}  // namespace kelvara

@@ -1,0 +1,34 @@
+#pragma once
+// Small layout helpers the page windows share: captions beside their boxes in a grid, labels
+// kept on one line, and bold headings and titles.
+
+class QGridLayout;
+class QLabel;
+class QWidget;
+
+namespace kelvara {
+
+// How much larger than the page's own text a page title stands.
+inline constexpr double kTitleScale = 1.4;
+
+// Turns a label's word wrap off, so that its caption keeps to one line and its blanks stand
+// as they are; returns the label.
+QLabel* keepOnOneLine(QLabel* label);
+
+// Sets a label's text in bold at its present size; returns the label.
+QLabel* boldLabel(QLabel* label);
+
+// Sets a label's text in bold at `scale` times its present point size; returns the label.
+QLabel* headingLabel(QLabel* label, double scale);
+
+// A window's title: a heading at `scale` times the page's size, centred; returns the label.
+QLabel* titleLabel(QLabel* label, double scale = kTitleScale);
+
+// Adds a row beneath the grid's last: the caption in column 0 and its box in column 1, and,
+// when a hint is given, the hint across both columns in the row beneath them.
+void addCaptionedRow(QGridLayout* grid, QLabel* caption, QWidget* box, QLabel* hint = nullptr);
+
+// The same, with the caption kept on one line so that the caption column fits it whole.
+void addOneLineCaptionedRow(QGridLayout* grid, QLabel* caption, QWidget* box);
+
+}  // namespace kelvara
