@@ -73,23 +73,28 @@ class ClickFilter : public QObject {
 
 // Runs a handler when a button other than the left one goes down on a push button, which
 // itself answers only the left one (through its pressed signal).
-class OtherButtonsDownFilter : public QObject {
+class ButtonDownFilter : public QObject {
  public:
-  OtherButtonsDownFilter(QObject* parent, std::function<void()> handler)
-      : QObject(parent), handler_(std::move(handler)) {}
+  ButtonDownFilter(QWidget* parent, std::function<void()> handler)
+      : QObject(parent), widget_(parent), handler_(std::move(handler)) {}
 
  protected:
+  // A press of any mouse button, the second press of a double click included, on the
+  // enabled button: a disabled button still passes its mouse events through its filters.
+  // The left button's press goes on to the button so that it is drawn pressed; the keyboard
+  // presses it without a mouse and runs nothing.
   bool eventFilter(QObject* watched, QEvent* event) override {
     const bool down =
         event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
-    if (down && static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) {
+    if (down && widget_->isEnabled()) {
       handler_();
-      return true;
+      return static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton;
     }
     return QObject::eventFilter(watched, event);
   }
 
  private:
+  QWidget* widget_;
   std::function<void()> handler_;
 };
 
@@ -196,9 +201,7 @@ QPushButton* PageWindow::addMouseDownButton(const char* name, const QString& cap
   widget->setObjectName(QString::fromLatin1(name));
   widget->setAutoDefault(false);
   if (control != nullptr) binding_.bind(widget, *control);
-  // pressed comes with the left button's press and with the second press of a double click.
-  connect(widget, &QPushButton::pressed, this, [this, handler] { run(handler); });
-  widget->installEventFilter(new OtherButtonsDownFilter(widget, [this, handler] { run(handler); }));
+  widget->installEventFilter(new ButtonDownFilter(widget, [this, handler] { run(handler); }));
   return widget;
 }
 

@@ -107,6 +107,34 @@ class StopwatchFormTest : public QObject {
     QCOMPARE(display(), QStringLiteral("1.23  seconds"));
   }
 
+  // Only a mouse button going down on an enabled button counts: Stop after Reset stays
+  // deaf until the next Start, and the keyboard neither starts nor stops a run.
+  void disabledStopAndTheKeyboardDoNothing() {
+    press("cmdStart");
+    now = 700;
+    press("cmdStop");
+    release("cmdStop");
+    clickOn(menu.get(), "cmdReset");
+    QVERIFY(!button("cmdStop")->isEnabled());
+    const int beeps = beeper.beeps;
+    for (Qt::MouseButton which : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+      press("cmdStop", which);
+      release("cmdStop", which);
+    }
+    send("cmdStop", QEvent::MouseButtonDblClick);
+    QCOMPARE(beeper.beeps, beeps);
+    QCOMPARE(display(), QStringLiteral("0.00  seconds"));
+
+    button("cmdStart")->setFocus();
+    QTest::keyClick(button("cmdStart"), Qt::Key_Space);
+    QVERIFY(!menu->logic().myTimer.running());
+    press("cmdStart");
+    button("cmdStop")->setFocus();
+    QTest::keyClick(button("cmdStop"), Qt::Key_Space);
+    QVERIFY(menu->logic().myTimer.running());
+    QCOMPARE(beeper.beeps, beeps);
+  }
+
   void alarmReadsTheBoxesAsTypedDuringARun() {
     press("cmdStart");
     typeInto(menu.get(), "txtSeconds", "5");
