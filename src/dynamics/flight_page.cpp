@@ -40,12 +40,12 @@ void FlightPage::cmdCalculate_Click() {
     dialogs_.show(kUnrealisticAngle);
     return;
   }
-  // Any arithmetic failure from here on (both h and θ zero leave D = 0) ends the
-  // calculation without a message; what was written stays.
+  // Any arithmetic failure from here on (both h and θ zero leave D = 0, a height or distance
+  // too large for a double) ends the calculation without a message; what was written stays.
   try {
     theta_ = degreesToRadians(degrees);
-    h_ = fieldValue(txth.text);
-    L_ = fieldValue(txtL.text);
+    h_ = checkedFieldValue(txth.text);
+    L_ = checkedFieldValue(txtL.text);
     if (h_ == 0.0 && theta_ == 0.0) dialogs_.show(kBothZero);
     txtVmph.enabled = true;
     const double D = flightTerm(theta_, h_, L_);

@@ -41,7 +41,11 @@ TEST(FlightPage, LaunchSpeedAndEachRefusal) {
       {"h and theta both zero end silently after the warning", "0", "0", "20", "kept",
        {kBothZero}, true},
       {"empty boxes are zero too", "", "", "", "kept", {kBothZero}, true},
-      {"a flight term beyond a double ends silently", "0", "-1e999", "1e999", "kept", {}, true},
+      {"a flight term beyond a double ends silently", "0", "-1e308", "1", "kept", {}, true},
+      // Boxes too large for a double end the calculation as they are read, even where the
+      // arithmetic would stay finite with the largest double in their place.
+      {"a flight distance beyond a double", "45", "0", "1e999", "kept", {}, false},
+      {"a height beyond a double", "80", "-1e999", "1", "kept", {}, false},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
