@@ -46,7 +46,6 @@ void OverturnPage::calculate() {
   R_ = checkedFieldValue(txtRadius.text);
   h_ = checkedFieldValue(txth.text);
   crossfall_ = degreesToRadians(checkedFieldValue(txtCrossfall.text));
-  const double mu = checkedFieldValue(txtCoefficient.text);
 
   if (T_ == 0.0 || R_ == 0.0 || h_ == 0.0) {
     dialogs_.show(kMissingInformation);
@@ -58,6 +57,8 @@ void OverturnPage::calculate() {
   txtSpeed.text = maskFormat(V_, kMask) + "m/s     or      " +
                   maskFormat(metresPerSecondToMph(V_), kMask) + " mph";
 
+  // The coefficient matters only to the verdict, so it is read once the speed stands.
+  const double mu = checkedFieldValue(txtCoefficient.text);
   if (isEmptyText(txtCoefficient.text)) {
     txtSkid.text = "Coefficient of friction not specified";
   } else {

@@ -95,8 +95,8 @@ TEST(OverturnPage, RefusalsDisableTheResults) {
       {"negative radius", "1.5", "-50", "0.55", "0", "0.8", "", "", {kNegativeRoot}},
       {"a height too large for a double", "1.5", "50", "1e999", "0", "0.8", "", "",
        {kInvalidInput}},
-      {"a coefficient too large for a double", "1.5", "50", "0.55", "0", "-1e999", "", "",
-       {kInvalidInput}},
+      {"track missing comes before an unreadable coefficient", "", "50", "0.55", "0", "1e999",
+       "", "", {kMissing}},
   };
   for (const auto& row : rows) {
     testing::RecordingDialogs dialogs;
@@ -114,6 +114,21 @@ TEST(OverturnPage, RefusalsDisableTheResults) {
       EXPECT_EQ(message.title, "Kelvara") << row.name;
     }
   }
+}
+
+// The coefficient is read for the verdict, after the speed is written: a coefficient too
+// large for a double refuses the verdict, and the new speed stands in its disabled box.
+TEST(OverturnPage, AnUnreadableCoefficientRefusesTheVerdictAfterTheSpeed) {
+  testing::RecordingDialogs dialogs;
+  OverturnPage page(dialogs);
+  fill(page, {"", "1.8", "30", "1.8", "0", "0.7", "", "", {}});
+  page.cmdCalculate_Click();
+  fill(page, {"", "1.5", "50", "0.55", "0", "-1e999", "", "", {}});
+  page.cmdCalculate_Click();
+  EXPECT_EQ(page.txtSpeed.text, "25.86m/s     or      57.85 mph");
+  EXPECT_EQ(page.txtSkid.text, "");
+  EXPECT_EQ(dialogs.lines(), Lines{kInvalidInput});
+  EXPECT_FALSE(page.txtSpeed.enabled || page.txtSkid.enabled);
 }
 
 }  // namespace
