@@ -3,6 +3,7 @@
 #   ./build.sh run        build and start the program
 #   ./build.sh test       build and run every test
 #   ./build.sh test-asan  the same under AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./build.sh package    build the Debian package into build/default/package/
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -42,6 +43,12 @@ case "${1:-}" in
     install_missing
     build asan
     ctest --preset asan
+    ;;
+  package)
+    packages+=(dpkg-dev file)  # dpkg-shlibdeps reads the package's dependencies off the program
+    install_missing
+    build default
+    (cd build/default && cpack -G DEB -B package)
     ;;
   *)
     echo "usage: $0 run | test | test-asan" >&2
