@@ -11,11 +11,14 @@
 #include <QDate>
 #include <QDir>
 #include <QFont>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QTest>
 #include <QTextStream>
 #include <QWidget>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 #include "collision/crush_form.h"
 #include "fields/message.h"
@@ -50,6 +53,62 @@ class PictureHost : public PageHost {
   bool saved_ = false;
 };
 
+// A page after the investigator has done something on it: boxes typed into, then buttons
+// clicked or menu items chosen, in that order.
+struct State {
+  const char* page;
+  const char* suffix;
+  std::vector<std::pair<const char*, const char*>> typed;
+  std::vector<const char*> pressed;  // buttons, check boxes and menu items, by name
+};
+
+const std::vector<State>& states() {
+  static const std::vector<State> all = {
+      {"frmNewton",
+       "calculated",
+       {{"txtu", "20"}, {"txtv", "0"}, {"txtA", "-7"}},
+       {"cmdCalculate"}},
+      {"frmCurve",
+       "calculated",
+       {{"txtChord", "40"}, {"txtOrdinate", "2"}, {"txtDeceleration", "0.7"}, {"txtCamber", "2"}},
+       {"Command1"}},
+      {"frmThrow",
+       "calculated",
+       {{"txtThrowDistance", "20"}, {"txtCoefficient", "0.7"}},
+       {"cmdThrow"}},
+      {"frmThrow", "references", {}, {"mnuReferences"}},
+      {"frmPartialbraking",
+       "calculated",
+       {{"txtHL", "0.22"}, {"txtTruemu", "0.8"}, {"txtWf", "0.6"}, {"txtGradient", "0"}},
+       {"chkFn", "chkFo", "cmdCalculate"}},
+      {"frmAlcohol",
+       "calculated",
+       {{"txtWeight", "80"},
+        {"txtReading", "50"},
+        {"txtTimeoftest", "0130"},
+        {"txtTimeofevent", "0030"}},
+       {"cmdCalculate"}},
+      {"frmFlight", "equation", {}, {"mnuEquation"}},
+      {"frmOverturn", "equation", {}, {"mnuEquation"}},
+      {"frmCycle", "equations", {}, {"mnuMotorcycle", "mnuNarrow"}},
+  };
+  return all;
+}
+
+void apply(QWidget* window, const State& state) {
+  for (const auto& [name, text] : state.typed)
+    if (auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(name)))
+      box->setText(QString::fromLatin1(text));
+  for (const char* name : state.pressed) {
+    if (auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(name)))
+      button->click();
+    else if (auto* item = window->findChild<QAction*>(QString::fromLatin1(name)))
+      item->trigger();
+    else
+      std::fprintf(stderr, "no control %s on %s\n", name, state.page);
+  }
+}
+
 bool save(QWidget* window, const QString& folder, const QString& name) {
   window->show();
   if (!QTest::qWaitForWindowExposed(window)) return false;
@@ -62,7 +121,15 @@ bool save(QWidget* window, const QString& folder, const QString& name) {
 
 }  // namespace
 
+// The offscreen platform's notes about what it cannot do for a window say nothing here.
+void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && message.startsWith(QStringLiteral("This plugin does not support")))
+    return;
+  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 int main(int argc, char* argv[]) {
+  qInstallMessageHandler(quietOffscreen);
   QApplication application(argc, argv);
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
@@ -93,14 +160,19 @@ int main(int argc, char* argv[]) {
     for (const QString& page : pages) {
       QWidget* window = suite.pages().show(page);
       ok &= save(window, folder, page);
-      if (page == QStringLiteral("frmFlight")) {
-        // The equation, as the Equation menu shows it.
-        auto* item = window->findChild<QAction*>(QStringLiteral("mnuEquation"));
-        if (item != nullptr) item->trigger();
-        ok &= save(window, folder, page + QStringLiteral("-equation"));
-      }
       window->hide();
     }
+  }
+  for (const State& state : states()) {
+    // Each state on a fresh page, as the investigator would meet it.
+    Application suite(dialogs, 0, QDate(2026, 12, 7));
+    suite.setEndProgram([] {});
+    QWidget* window = suite.pages().show(QString::fromLatin1(state.page));
+    if (!QTest::qWaitForWindowExposed(window)) return 1;
+    apply(window, state);
+    ok &= save(
+        window, folder,
+        QString::fromLatin1(state.page) + QLatin1Char('-') + QString::fromLatin1(state.suffix));
   }
   {
     // The crush page as its report prints: the light background, without the buttons.

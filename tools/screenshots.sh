@@ -13,3 +13,9 @@ rm -f "$out"/*.png "$out"/2x/*.png
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 QT_SCALE_FACTOR=1 "$renderer" "$out"
 QT_SCALE_FACTOR=2 "$renderer" "$out/2x"
+# Fewer colours, for smaller files in the repository, where ImageMagick is at hand.
+if command -v convert >/dev/null; then
+  for picture in "$out"/*.png "$out"/2x/*.png; do
+    convert "$picture" +dither -colors 256 "PNG8:$picture"
+  done
+fi

@@ -91,14 +91,11 @@ CurveForm::CurveForm(PageHost& host, Dialogs& dialogs)
                                     &page_.cmdCalcBraked, [this] { page_.cmdCalcBraked_Click(); }));
   brakedColumn->addStretch(1);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("Command1", QStringLiteral("&Calculate"), &page_.Command1,
-                               [this] { page_.Command1_Click(); }));
-  buttons->addWidget(addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
-                               [this] { page_.cmdClear_Click(); }));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("cmdMenu2"));
-  buttons->addWidget(addExitButton("cmdExit2"));
+  auto* buttons = pageButtonRow({addButton("Command1", QStringLiteral("&Calculate"),
+                                           &page_.Command1, [this] { page_.Command1_Click(); }),
+                                 addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
+                                           [this] { page_.cmdClear_Click(); })},
+                                {addMenuButton("cmdMenu2"), addExitButton("cmdExit2")});
 
   auto* layout = new QGridLayout(page());
   layout->addWidget(title, 0, 0, 1, 2);

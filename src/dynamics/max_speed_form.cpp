@@ -47,15 +47,12 @@ MaxSpeedForm::MaxSpeedForm(PageHost& host, Dialogs& dialogs)
   speed->setMinimumWidth(speed->fontMetrics().horizontalAdvance(
       QStringLiteral("000000.00 m/s   or   000000.00  mph  ")));
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
-                               [this] { page_.cmdCalculate_Click(); }));
-  buttons->addWidget(addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
-                               [this] { page_.cmdClear_Click(); }));
-  buttons->addWidget(addPrintButton("Command1"));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("cmdMenu"));
-  buttons->addWidget(addExitButton("cmdExit"));
+  auto* buttons = pageButtonRow({addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
+                                           [this] { page_.cmdCalculate_Click(); }),
+                                 addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
+                                           [this] { page_.cmdClear_Click(); }),
+                                 addPrintButton("Command1")},
+                                {addMenuButton("cmdMenu"), addExitButton("cmdExit")});
 
   auto* layout = new QVBoxLayout(page());
   layout->addWidget(title);

@@ -95,7 +95,7 @@ PartialBrakingForm::PartialBrakingForm(PageHost& host, Dialogs& dialogs)
       addLabel(nullptr, QStringLiteral("h/L lies between 0.20 and 0.25 for cars")));
   addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("True coefficient of friction")),
                   addTextBox("txtTruemu", page_.txtTruemu));
-  addCaptionedRow(
+  addOneLineCaptionedRow(
       inputGrid,
       addLabel(nullptr,
                QStringLiteral("Proportion of static vehicle weight on front axle.   (eg 0.60)")),
@@ -124,22 +124,19 @@ PartialBrakingForm::PartialBrakingForm(PageHost& host, Dialogs& dialogs)
   plan->placeOnWheel(addCheckBox("chkRo", QString(), page_.chkRo), PlanView::kRearAxleX,
                      PlanView::kOffsideY);
   auto* brakes = new QVBoxLayout;
-  brakes->addWidget(
-      addLabel(nullptr, QStringLiteral("Check the boxes for those brakes which are working.")));
+  brakes->addWidget(keepOnOneLine(
+      addLabel(nullptr, QStringLiteral("Check the boxes for those brakes which are working."))));
   brakes->addWidget(plan, 0, Qt::AlignHCenter);
-  brakes->addWidget(
-      addLabel(nullptr, QStringLiteral("(The unchecked brakes will be assumed to be inoperative)")));
+  brakes->addWidget(keepOnOneLine(addLabel(
+      nullptr, QStringLiteral("(The unchecked brakes will be assumed to be inoperative)"))));
   brakes->addStretch(1);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
-                               [this] { page_.cmdCalculate_Click(); }));
-  buttons->addWidget(addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
-                               [this] { page_.cmdClear_Click(); }));
-  buttons->addWidget(addPrintButton("cmdPrint"));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("cmdMenu"));
-  buttons->addWidget(addExitButton("cmdExit"));
+  auto* buttons = pageButtonRow({addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
+                                           [this] { page_.cmdCalculate_Click(); }),
+                                 addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
+                                           [this] { page_.cmdClear_Click(); }),
+                                 addPrintButton("cmdPrint")},
+                                {addMenuButton("cmdMenu"), addExitButton("cmdExit")});
 
   auto* layout = new QGridLayout(page());
   layout->addWidget(title, 0, 0, 1, 2);

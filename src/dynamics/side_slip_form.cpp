@@ -57,14 +57,11 @@ SideSlipForm::SideSlipForm(PageHost& host, Dialogs& dialogs)
   rolling->setFrameShape(QFrame::Box);
   rolling->setMargin(6);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("cmdCalculate", QStringLiteral("Calculate"), nullptr,
-                               [this] { page_.cmdCalculate_Click(); }));
-  buttons->addWidget(addButton("cmdClear", QStringLiteral("&Clear all boxes"), nullptr,
-                               [this] { page_.cmdClear_Click(); }));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("cmdMenu"));
-  buttons->addWidget(addExitButton("cmdExit"));
+  auto* buttons = pageButtonRow({addButton("cmdCalculate", QStringLiteral("Calculate"), nullptr,
+                                           [this] { page_.cmdCalculate_Click(); }),
+                                 addButton("cmdClear", QStringLiteral("&Clear all boxes"), nullptr,
+                                           [this] { page_.cmdClear_Click(); })},
+                                {addMenuButton("cmdMenu"), addExitButton("cmdExit")});
 
   auto* right = new QVBoxLayout;
   right->addWidget(input);

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 
 namespace kelvara {
@@ -40,6 +41,15 @@ void addCaptionedRow(QGridLayout* grid, QLabel* caption, QWidget* box, QLabel* h
 
 void addOneLineCaptionedRow(QGridLayout* grid, QLabel* caption, QWidget* box) {
   addCaptionedRow(grid, keepOnOneLine(caption), box);
+}
+
+QHBoxLayout* pageButtonRow(std::initializer_list<QWidget*> commands,
+                           std::initializer_list<QWidget*> pageButtons) {
+  auto* row = new QHBoxLayout;
+  for (QWidget* button : commands) row->addWidget(button);
+  row->addStretch(1);
+  for (QWidget* button : pageButtons) row->addWidget(button);
+  return row;
 }
 
 }  // namespace kelvara

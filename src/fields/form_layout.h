@@ -2,7 +2,10 @@
 // Small layout helpers the page windows share: captions beside their boxes in a grid, labels
 // kept on one line, and bold headings and titles.
 
+#include <initializer_list>
+
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QWidget;
 
@@ -30,5 +33,10 @@ void addCaptionedRow(QGridLayout* grid, QLabel* caption, QWidget* box, QLabel* h
 
 // The same, with the caption kept on one line so that the caption column fits it whole.
 void addOneLineCaptionedRow(QGridLayout* grid, QLabel* caption, QWidget* box);
+
+// A page's row of buttons: its own commands from the left, in order, then the page buttons
+// (Menu, Exit) at the right end. Returns the row, for the page's layout to take.
+QHBoxLayout* pageButtonRow(std::initializer_list<QWidget*> commands,
+                           std::initializer_list<QWidget*> pageButtons);
 
 }  // namespace kelvara

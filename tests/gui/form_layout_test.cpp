@@ -2,7 +2,9 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include "fields/form_layout.h"
@@ -76,6 +78,28 @@ class FormLayoutTest : public QObject {
 
     QLabel* unit = keepOnOneLine(wrappedLabel(&page, "initial velocity u:  ms-1"));
     QVERIFY(!unit->wordWrap());
+  }
+
+  // The page's commands stand at the left in their order, Menu and Exit at the right end.
+  void pageButtonsStandAtTheRightOfTheCommands() {
+    QWidget page;
+    auto* calculate = new QPushButton(QStringLiteral("&Calculate"), &page);
+    auto* clear = new QPushButton(QStringLiteral("Clear all &boxes"), &page);
+    auto* menu = new QPushButton(QStringLiteral("&Menu"), &page);
+    auto* exit = new QPushButton(QStringLiteral("E&xit"), &page);
+    auto* layout = new QVBoxLayout(&page);
+    layout->addWidget(new QLineEdit(&page));
+    layout->addLayout(pageButtonRow({calculate, clear}, {menu, exit}));
+    page.resize(800, 100);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+    QVERIFY(calculate->geometry().right() < clear->geometry().left());
+    QVERIFY(clear->geometry().right() < menu->geometry().left());
+    QVERIFY(menu->geometry().right() < exit->geometry().left());
+    // The gap between the two sets takes the width the buttons leave.
+    QVERIFY(menu->geometry().left() - clear->geometry().right() > 300);
+    QCOMPARE(exit->geometry().right(), layout->contentsRect().right());
   }
 };
 
