@@ -16,6 +16,7 @@ QT_SCALE_FACTOR=2 "$renderer" "$out/2x"
 # Fewer colours, for smaller files in the repository, where ImageMagick is at hand.
 if command -v convert >/dev/null; then
   for picture in "$out"/*.png "$out"/2x/*.png; do
-    convert "$picture" +dither -colors 256 "PNG8:$picture"
+    convert "$picture" +dither -colors 256 -strip -define png:exclude-chunk=date,time \
+      "PNG8:$picture"
   done
 fi

@@ -71,6 +71,7 @@ CurveForm::CurveForm(PageHost& host, Dialogs& dialogs)
       verticalGrid->rowCount(), 0, 1, 2);
   verticalGrid->setColumnStretch(1, 1);
   verticalGrid->setRowStretch(verticalGrid->rowCount(), 1);
+  alignColumns({geometryGrid, lowerGrid, verticalGrid}, 0);
 
   // Braked critical speed, usable once the left-hand side has been calculated.
   auto* braked = new QGroupBox(page());

@@ -46,6 +46,7 @@ MaxSpeedForm::MaxSpeedForm(PageHost& host, Dialogs& dialogs)
   outputGrid->setColumnStretch(0, 1);
   speed->setMinimumWidth(speed->fontMetrics().horizontalAdvance(
       QStringLiteral("000000.00 m/s   or   000000.00  mph  ")));
+  alignColumns({inputGrid, outputGrid}, 1);
 
   auto* buttons = pageButtonRow({addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
                                            [this] { page_.cmdCalculate_Click(); }),

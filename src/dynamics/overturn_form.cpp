@@ -47,6 +47,7 @@ OverturnForm::OverturnForm(PageHost& host, Dialogs& dialogs)
       metrics.horizontalAdvance(QStringLiteral("0000000.00m/s     or      0000000.00 mph  ")));
   skid->setMinimumWidth(
       metrics.horizontalAdvance(QStringLiteral("The vehicle will overturn rather than skid.  ")));
+  alignColumns({inputGrid, outputGrid}, 1);
 
   auto* caution = addLabel(
       "Label1",

@@ -113,6 +113,7 @@ PartialBrakingForm::PartialBrakingForm(PageHost& host, Dialogs& dialogs)
                   addLabel(nullptr, QStringLiteral("Effective coefficient of friction")),
                   addTextBox("txtMue", page_.txtMue));
   outputGrid->setColumnStretch(0, 1);
+  alignColumns({inputGrid, outputGrid}, 1);
 
   auto* plan = new PlanView(page());
   plan->placeOnWheel(addCheckBox("chkFn", QString(), page_.chkFn), PlanView::kFrontAxleX,

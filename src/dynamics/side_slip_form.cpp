@@ -45,6 +45,7 @@ SideSlipForm::SideSlipForm(PageHost& host, Dialogs& dialogs)
                   addLabel(nullptr, QStringLiteral("Effective coefficient of friction")),
                   addTextBox("txtfriction2", page_.txtfriction2));
   outputGrid->setColumnStretch(0, 1);
+  alignColumns({inputGrid, outputGrid}, 1);
 
   auto* note = addLabel(
       "Label6",

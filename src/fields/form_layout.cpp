@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayoutItem>
+#include <QtGlobal>
 
 namespace kelvara {
 
@@ -41,6 +43,21 @@ void addCaptionedRow(QGridLayout* grid, QLabel* caption, QWidget* box, QLabel* h
 
 void addOneLineCaptionedRow(QGridLayout* grid, QLabel* caption, QWidget* box) {
   addCaptionedRow(grid, keepOnOneLine(caption), box);
+}
+
+void alignColumns(std::initializer_list<QGridLayout*> grids, int column) {
+  int width = 0;
+  for (QGridLayout* grid : grids) {
+    width = qMax(width, grid->columnMinimumWidth(column));
+    for (int index = 0; index < grid->count(); ++index) {
+      int row = 0, itemColumn = 0, rows = 0, columns = 0;
+      grid->getItemPosition(index, &row, &itemColumn, &rows, &columns);
+      if (itemColumn != column || columns != 1) continue;
+      const QLayoutItem* item = grid->itemAt(index);
+      width = qMax(width, qMax(item->sizeHint().width(), item->minimumSize().width()));
+    }
+  }
+  for (QGridLayout* grid : grids) grid->setColumnMinimumWidth(column, width);
 }
 
 QHBoxLayout* pageButtonRow(std::initializer_list<QWidget*> commands,

@@ -34,6 +34,10 @@ void addCaptionedRow(QGridLayout* grid, QLabel* caption, QWidget* box, QLabel* h
 // The same, with the caption kept on one line so that the caption column fits it whole.
 void addOneLineCaptionedRow(QGridLayout* grid, QLabel* caption, QWidget* box);
 
+// Makes `column` as wide in every grid as the widest it would be in any of them, so that the
+// captions or boxes of separate groups (Input and Output) stand in one line down the page.
+void alignColumns(std::initializer_list<QGridLayout*> grids, int column);
+
 // A page's row of buttons: its own commands from the left, in order, then the page buttons
 // (Menu, Exit) at the right end. Returns the row, for the page's layout to take.
 QHBoxLayout* pageButtonRow(std::initializer_list<QWidget*> commands,

@@ -103,6 +103,7 @@ AlcoholForm::AlcoholForm(PageHost& host, Dialogs& dialogs)
     out->addWidget(box, row++, 1);
   }
   out->setColumnStretch(2, 1);
+  alignColumns({in, out}, 0);
 
   auto* buttons = pageButtonRow({addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
                                            [this] { page_.cmdCalculate_Click(); }),

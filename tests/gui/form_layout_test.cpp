@@ -1,5 +1,6 @@
 #include <QFont>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -78,6 +79,34 @@ class FormLayoutTest : public QObject {
 
     QLabel* unit = keepOnOneLine(wrappedLabel(&page, "initial velocity u:  ms-1"));
     QVERIFY(!unit->wordWrap());
+  }
+
+  // Boxes of an Input and an Output group stand in one line down the page, whichever group
+  // has the longer captions or the wider boxes.
+  void alignedColumnsLineUpAcrossGroups() {
+    QWidget page;
+    auto* layout = new QVBoxLayout(&page);
+    auto* input = new QGroupBox(QStringLiteral("Input"), &page);
+    auto* inputGrid = new QGridLayout(input);
+    auto* output = new QGroupBox(QStringLiteral("Output"), &page);
+    auto* outputGrid = new QGridLayout(output);
+    layout->addWidget(input);
+    layout->addWidget(output);
+    auto* track = new QLineEdit(&page);
+    addCaptionedRow(inputGrid, new QLabel(QStringLiteral("Track width of vehicle /metres"), &page),
+                    track);
+    auto* speed = new QLineEdit(&page);
+    speed->setMinimumWidth(300);
+    addCaptionedRow(outputGrid, new QLabel(QStringLiteral("Speed"), &page), speed);
+    inputGrid->setColumnStretch(0, 1);
+    outputGrid->setColumnStretch(0, 1);
+    alignColumns({inputGrid, outputGrid}, 1);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+    QCOMPARE(track->mapTo(&page, QPoint(0, 0)).x(), speed->mapTo(&page, QPoint(0, 0)).x());
+    QCOMPARE(track->width(), speed->width());
+    QVERIFY(track->width() >= 300);
   }
 
   // The page's commands stand at the left in their order, Menu and Exit at the right end.
