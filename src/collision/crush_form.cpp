@@ -283,6 +283,8 @@ CrushForm::CrushForm(PageHost& host, Dialogs& dialogs)
   auto* layout = new QVBoxLayout(page());
   layout->addWidget(title);
   layout->addLayout(grid);
+  // Room the window has beyond its contents goes above the buttons, not around the title.
+  layout->addStretch(1);
   layout->addSpacing(8);
   layout->addLayout(buttons);
   layout->addWidget(credit);
