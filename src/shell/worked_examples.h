@@ -60,7 +60,15 @@ const std::vector<WorkedExample>& workedExamples();
 std::string examplePageCaption(const std::string& page);
 
 ExampleOutcome runWorkedExample(const WorkedExample& example);
+// Runs every example; the summary reads "All N worked examples reproduced" or names each
+// example that was not, by its number (counted from 1), page and title.
 CheckReport checkWorkedExamples(const std::vector<WorkedExample>& examples);
+
+// The example as a person reads it, one line each: the steps (txtu = "0", then the
+// handlers run), the texts expected and the messages, and the texts the page gave.
+std::string stepsText(const WorkedExample& example);
+std::string expectedText(const WorkedExample& example);
+std::string obtainedText(const ExampleOutcome& outcome);
 
 // Steps of an example.
 inline ExampleStep give(std::string control, std::string value) {

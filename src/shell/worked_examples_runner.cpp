@@ -570,6 +570,43 @@ ExampleOutcome runWorkedExample(const WorkedExample& example) {
   return outcome;
 }
 
+namespace {
+
+std::string quoted(const std::string& text) { return '"' + text + '"'; }
+
+void addLine(std::string& text, const std::string& line) {
+  if (!text.empty()) text += '\n';
+  text += line;
+}
+
+std::string shownText(const std::vector<ControlText>& texts,
+                      const std::vector<std::string>& messages) {
+  std::string text;
+  for (const ControlText& shown : texts) addLine(text, shown.control + " = " + quoted(shown.text));
+  for (const std::string& message : messages) addLine(text, "message " + quoted(message));
+  return text;
+}
+
+}  // namespace
+
+std::string stepsText(const WorkedExample& example) {
+  std::string text;
+  for (const ExampleStep& step : example.steps)
+    addLine(text, step.kind == ExampleStep::Kind::Run ? "run " + step.control
+                                                      : step.control + " = " + quoted(step.value));
+  return text;
+}
+
+std::string expectedText(const WorkedExample& example) {
+  return shownText(example.expected, example.messages);
+}
+
+std::string obtainedText(const ExampleOutcome& outcome) {
+  std::string text = shownText(outcome.obtained, outcome.messages);
+  if (!outcome.problem.empty()) addLine(text, outcome.problem);
+  return text;
+}
+
 CheckReport checkWorkedExamples(const std::vector<WorkedExample>& examples) {
   CheckReport report;
   for (std::size_t i = 0; i < examples.size(); ++i) {
