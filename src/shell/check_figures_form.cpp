@@ -196,8 +196,8 @@ std::vector<QWidget*> CheckFiguresForm::printedSheets() {
     auto* summary = boldLabel(new QLabel(text(report_.summary), sheet.get()));
     summary->setWordWrap(true);
     layout->addWidget(summary);
-    layout->addWidget(new QLabel(
-        QStringLiteral("Sheet %1 of %2").arg(k + 1).arg(ranges.size()), sheet.get()));
+    layout->addWidget(
+        new QLabel(QStringLiteral("Sheet %1 of %2").arg(k + 1).arg(ranges.size()), sheet.get()));
     QTableWidget* table = newTable(sheet.get());
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -49,7 +49,8 @@ struct PageControls {
 // Records every message and answers Yes/No boxes from a script (No once it runs out).
 class ExampleDialogs : public Dialogs {
  public:
-  explicit ExampleDialogs(const std::vector<int>& answers) : answers_(answers.begin(), answers.end()) {}
+  explicit ExampleDialogs(const std::vector<int>& answers)
+      : answers_(answers.begin(), answers.end()) {}
 
   int show(const Message& message) override {
     std::string text;
@@ -468,7 +469,8 @@ const std::map<std::string, PageKind>& pageKinds() {
       {"frmCrush", kind<CrushPage>("Crush Analysis")},
       {"frmCycle", kind<CyclePage>("Motorcycle crush")},
       {"frmUKGrid", kind<UKGridPage>("Longitude and Latitude to OS Grid Reference")},
-      {"frmLongitudeLatitude", kind<LongitudeLatitudePage>("OSGrid to Longitude and Latitude Converter")},
+      {"frmLongitudeLatitude",
+       kind<LongitudeLatitudePage>("OSGrid to Longitude and Latitude Converter")},
       {"frmSun", kind<SunPage>("Sun's position")},
       {"frmAlcohol", kind<AlcoholPage>("Alcohol back-tracking")},
   };
@@ -510,8 +512,7 @@ std::optional<std::string> shown(const PageControls& c, const std::string& name)
   if (auto option = c.options.find(name); option != c.options.end())
     return truth(option->second->value);
   if (auto check = c.checks.find(name); check != c.checks.end()) return truth(check->second->value);
-  if (auto bar = c.bars.find(name); bar != c.bars.end())
-    return std::to_string(bar->second->value);
+  if (auto bar = c.bars.find(name); bar != c.bars.end()) return std::to_string(bar->second->value);
   return std::nullopt;
 }
 
@@ -618,8 +619,8 @@ CheckReport checkWorkedExamples(const std::vector<WorkedExample>& examples) {
     report.summary = "All " + count + " worked examples reproduced";
     return report;
   }
-  report.summary = std::to_string(report.failed.size()) + " of " + count +
-                   " worked examples not reproduced:";
+  report.summary =
+      std::to_string(report.failed.size()) + " of " + count + " worked examples not reproduced:";
   for (std::size_t k = 0; k < report.failed.size(); ++k) {
     const WorkedExample& example = examples[report.failed[k]];
     report.summary += (k == 0 ? " " : ", ") + std::string("no. ") +

@@ -1,6 +1,8 @@
 // The Check figures window: opened from the menu's Help, it shows every worked example with
 // what the pages give now, and prints them all legibly.
 
+#include "shell/check_figures_form.h"
+
 #include <QAction>
 #include <QDate>
 #include <QFile>
@@ -12,7 +14,6 @@
 #include <QTest>
 
 #include "shell/application.h"
-#include "shell/check_figures_form.h"
 #include "shell/menu_page.h"
 #include "shell/print_service.h"
 #include "support/fake_host.h"
@@ -109,8 +110,7 @@ class CheckFiguresFormTest : public QObject {
       QCOMPARE(table->verticalHeaderItem(row)->text(), QString::number(row + 1));
     }
     // The first example as a person reads it.
-    QCOMPARE(cell(table, 0, 0),
-             QStringLiteral("Linear equations calculator\nu = 0, a = 2, t = 3"));
+    QCOMPARE(cell(table, 0, 0), QStringLiteral("Linear equations calculator\nu = 0, a = 2, t = 3"));
     QCOMPARE(cell(table, 0, 1), QStringLiteral("Worked example of the page"));
     QCOMPARE(cell(table, 0, 2),
              QStringLiteral("txtu = \"0\"\ntxtA = \"2\"\ntxtt = \"3\"\nrun cmdCalculate_Click"));

@@ -47,11 +47,11 @@ TEST(WorkedExamples, CoverEveryCalculatorPage) {
     EXPECT_FALSE(example.expected.empty()) << example.title;
     EXPECT_NE(examplePageCaption(example.page), example.page) << example.page;
   }
-  EXPECT_EQ(pages, (std::set<std::string>{
-                       "frmNewton", "frmQuadratic", "frmCurve", "frmPartialbraking",
-                       "frmMaxspeed", "frmOverturn", "frmSideSlip", "frmFlight", "frmThrow",
-                       "frmTrailer", "frmMomentum", "frmCrush", "frmCycle", "frmUKGrid",
-                       "frmLongitudeLatitude", "frmSun", "frmAlcohol"}));
+  EXPECT_EQ(pages,
+            (std::set<std::string>{"frmNewton", "frmQuadratic", "frmCurve", "frmPartialbraking",
+                                   "frmMaxspeed", "frmOverturn", "frmSideSlip", "frmFlight",
+                                   "frmThrow", "frmTrailer", "frmMomentum", "frmCrush", "frmCycle",
+                                   "frmUKGrid", "frmLongitudeLatitude", "frmSun", "frmAlcohol"}));
 }
 
 TEST(WorkedExamples, AllRunWellUnderASecond) {
