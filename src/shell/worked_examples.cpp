@@ -122,6 +122,13 @@ std::vector<WorkedExample> linearMotion() {
        {{"txts", "29.430 metres"}, {"txtt", "2.000 seconds"}, {"txtmu", "1.500"}},
        {kDecelerationAboveUnity},
        {}},
+      {page,
+       kPageExample,
+       "a = -15 leaves the coefficient as it was",
+       {give("txtu", "30"), give("txtA", "-15"), give("txtt", "1"), calculate},
+       {{"txtv", "15.000  ms-1"}, {"txts", "22.500 metres"}, {"txtmu", ""}},
+       {kDecelerationAboveUnity},
+       {}},
   };
 }
 
@@ -266,6 +273,14 @@ std::vector<WorkedExample> curve() {
        {{"txtCriticalSpeed", "30 m/s       or       67.108  mph"}, {"txtCamber", "12.267 degrees"}},
        {},
        {}},
+      {page,
+       kPageExample,
+       "braking at exactly 9.81 times the coefficient is accepted",
+       {give("txtRadius", "100"), give("txtDeceleration", "0.7"), give("txtCamber", "0"), calculate,
+        give("txta2", "6.867"), press("cmdCalcBraked_Click")},
+       {{"txtBraked", "0.000 m/s or 0.000 mph"}},
+       {},
+       {}},
   };
 }
 
@@ -367,6 +382,15 @@ std::vector<WorkedExample> maxSpeed() {
        {{"txtMaxradius", "38.78 metres"}, {"txtMaxspeed", "18.40 m/s   or   41.15  mph"}},
        {},
        {}},
+      {page,
+       kPageExample,
+       "a coefficient of 0 leaves the crossfall alone",
+       {give("txtRoadwidth", "7.3"), give("txtCarwidth", "1.8"), give("txtr", "20"),
+        give("txttheta", "90"), give("txtCoefficient", "0"), give("txtCrossfall", "3"),
+        press("cmdCalculate_Click")},
+       {{"txtMaxradius", "38.78 metres"}, {"txtMaxspeed", "4.47 m/s   or   9.99  mph"}},
+       {},
+       {}},
   };
 }
 
@@ -448,6 +472,20 @@ std::vector<WorkedExample> sideSlip() {
        {{"txtfriction2", "0.445"}},
        {},
        {}},
+      {page,
+       kPageExample,
+       "angles of 10.5 are used as 10",
+       slide("10.5", "10.5", "0.8", "0.01"),
+       {{"txtfriction2", "0.139"}},
+       {},
+       {}},
+      {page,
+       kPageExample,
+       "angles of 11.5 are used as 12",
+       slide("11.5", "11.5", "0.8", "0.01"),
+       {{"txtfriction2", "0.167"}},
+       {},
+       {}},
   };
 }
 
@@ -472,6 +510,13 @@ std::vector<WorkedExample> flight() {
        {{"txtVmph", "20.742  m/s   or   46.399  mph"}},
        {},
        {}},
+      {page,
+       kPageExample,
+       "a launch angle of 90 degrees is accepted",
+       jump("90", "0", "15"),
+       {{"txtVmph", "7446.689  m/s   or   16657.770  mph"}},
+       {},
+       {}},
   };
 }
 
@@ -490,6 +535,21 @@ std::vector<WorkedExample> pedestrianThrow() {
         {"txtZandor", "13.064     m/s or     29.223 mph"},
         {"txtTorvane", "13.397     m/s  or     29.969 mph"}},
        {},
+       {}},
+      {"frmThrow",
+       kPageExample,
+       "throw distance 10 with the coefficient left empty",
+       {give("txtThrowDistance", "10"), press("cmdThrow_Click")},
+       {{"txtAdult", "11.952     m/s  or    26.737 mph"},
+        {"txtChild", "10.660     m/s or     23.846 mph"},
+        {"txtRounded", "12.403     m/s or     27.746 mph"},
+        {"txtVertical", "10.911     m/s or     24.407mph"},
+        {"txtMax", ""},
+        {"txtMin", ""},
+        {"txtZandor", ""},
+        {"txtTorvane", "11.323     m/s  or     25.328 mph"}},
+       {"A zero coefficient of friction will not yield any speeds for the Searle based "
+        "equations"},
        {}},
   };
 }
@@ -804,6 +864,13 @@ std::vector<WorkedExample> alcohol() {
         press("optBlood_Click"), give("txtReading", "5"), give("txtTimeoftest", "1200"),
         give("txtTimeofevent", "1200"), press("cmdCalculate_Click")},
        {{"txtBloodevent", "05.0  mg/100ml"}},
+       {},
+       {}},
+      {page,
+       kPageExample,
+       "a strength typed as 5.5",
+       {give("txtStrength", "5.5"), press("txtStrength_Change")},
+       {{"lblPercent", "(5.5% v/v)"}},
        {},
        {}},
   };
