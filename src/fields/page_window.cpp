@@ -214,8 +214,13 @@ QPushButton* PageWindow::addExitButton(const char* name) {
 }
 
 QPushButton* PageWindow::addPrintButton(const char* name) {
-  return addButton(name, QStringLiteral("&Print Form"), nullptr,
-                   [this] { host_.printWindow(*this); });
+  return addButton(name, QStringLiteral("&Print Form"), nullptr, [this] { printForm(); });
+}
+
+void PageWindow::printForm() { host_.printWindow(*this); }
+
+void PageWindow::printSheets(const std::vector<QWidget*>& sheets) {
+  host_.printSheets(*this, sheets);
 }
 
 QButtonGroup* PageWindow::addOptionGroup() { return new QButtonGroup(this); }

@@ -91,6 +91,8 @@ MenuForm::MenuForm(PageHost& host, Dialogs& dialogs, Beeper& beeper, TimerState:
   addMenuItem(help, "mnuInstructions", QStringLiteral("Instructions"),
               [this] { page_.mnuInstructions_Click(); });
   addMenuItem(help, "mnuVersion", QStringLiteral("Version"), [this] { page_.mnuVersion_Click(); });
+  addMenuItem(help, "mnuCheckFigures", QStringLiteral("Check figures"),
+              [this] { openEntryPage("frmCheckFigures"); });
 
   binding().push();
   cmdOK->setFocus();
