@@ -3,6 +3,7 @@
 
 #include "fields/qt_dialogs.h"
 #include "shell/application.h"
+#include "shell/startup_probe.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
 
   kelvara::QtDialogs dialogs;
   kelvara::Application suite(dialogs, kelvara::randomPhotograph(), QDate::currentDate());
+  kelvara::StartupProbe::installOn(suite.menu());
   suite.start();
   return QApplication::exec();
 }
