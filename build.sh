@@ -3,6 +3,8 @@
 #   ./build.sh run        build and start the program
 #   ./build.sh test       build and run every test
 #   ./build.sh test-asan  the same under AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./build.sh bench      build the bench preset, time the handlers, pages, sweeps and stopwatch
+#   ./build.sh startup    build the bench preset, time the start-up against a minimal Qt program
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -43,8 +45,29 @@ case "${1:-}" in
     build asan
     ctest --preset asan
     ;;
+  bench)
+    packages+=(libbenchmark-dev python3)
+    install_missing
+    build bench
+    mkdir -p build/bench/results
+    build/bench/bench/kelvara_handlers_bench --benchmark_out=build/bench/results/handlers.json \
+      --benchmark_out_format=json
+    build/bench/bench/kelvara_forms_bench --benchmark_out=build/bench/results/forms.json \
+      --benchmark_out_format=json
+    status=0
+    python3 bench/check_targets.py build/bench/results/handlers.json \
+      build/bench/results/forms.json || status=1
+    bench/stopwatch_cpu.sh build/bench || status=1
+    exit $status
+    ;;
+  startup)
+    packages+=(libbenchmark-dev python3)
+    install_missing
+    build bench
+    exec python3 bench/startup.py --build build/bench "${@:2}"
+    ;;
   *)
-    echo "usage: $0 run | test | test-asan" >&2
+    echo "usage: $0 run | test | test-asan | bench | startup" >&2
     exit 2
     ;;
 esac

@@ -8,7 +8,10 @@ been painted and ends. Start-up is the time from just before the process is crea
 moment; peak memory is the resident set size the kernel reports for the process (ru_maxrss).
 Prints the medians and their ratios; exits with 1 when a ratio misses its target.
 
-    bench/startup.py [--runs N] [--build build/bench]
+    bench/startup.py [--runs N] [--build build/bench] [--menu-like]
+
+--menu-like adds a third program to the rounds: plain Qt widgets laid out as the menu window
+is, without Kelvara's code, to tell the cost of the widgets shown from the suite's own.
 """
 
 import argparse
@@ -39,12 +42,16 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--runs", type=int, default=40, help="runs of each program (40)")
     parser.add_argument("--build", default="build/bench", help="the bench preset's build folder")
+    parser.add_argument("--menu-like", action="store_true",
+                        help="also time the menu window's widgets without Kelvara's code")
     args = parser.parse_args()
 
     programs = {
         "kelvara": os.path.join(args.build, "src", "kelvara"),
         "minimal": os.path.join(args.build, "bench", "minimal_window"),
     }
+    if args.menu_like:
+        programs["menu-like"] = os.path.join(args.build, "bench", "menu_like_window")
     for path in programs.values():
         if not os.access(path, os.X_OK):
             sys.exit(f"{path} is missing: build the bench preset first")
@@ -66,6 +73,9 @@ def main():
             this_round[name] = milliseconds
         round_ratios.append(this_round["kelvara"] / this_round["minimal"])
 
+    if args.menu_like:
+        like = statistics.median(times["kelvara"]) / statistics.median(times["menu-like"])
+        like_memory = statistics.median(memory["kelvara"]) / statistics.median(memory["menu-like"])
     time_ratio = statistics.median(times["kelvara"]) / statistics.median(times["minimal"])
     memory_ratio = statistics.median(memory["kelvara"]) / statistics.median(memory["minimal"])
     print(f"{args.runs} runs of each, interleaved, offscreen")
@@ -77,6 +87,9 @@ def main():
     print(f"start-up ratio {time_ratio:.3f} (median of the per-round ratios "
           f"{statistics.median(round_ratios):.3f}): {verdict(time_ratio)} {TARGET_RATIO}")
     print(f"peak memory ratio {memory_ratio:.3f}: {verdict(memory_ratio)} {TARGET_RATIO}")
+    if args.menu_like:
+        print(f"kelvara against the menu-like window: start-up {like:.3f}, "
+              f"peak memory {like_memory:.3f}")
     return 0 if max(time_ratio, memory_ratio) <= TARGET_RATIO else 1
 
 
