@@ -1,5 +1,6 @@
 // Pictures are decoded when first shown, at the size they will have once decoded.
 
+#include <QApplication>
 #include <QSvgRenderer>
 #include <QTemporaryFile>
 #include <QTest>
@@ -8,7 +9,9 @@
 #include <vector>
 
 #include "fields/lazy_svg_widget.h"
+#include "fields/page_window.h"
 #include "shell/application.h"
+#include "shell/menu_page.h"
 #include "support/recording_dialogs.h"
 
 using namespace kelvara;
@@ -52,13 +55,21 @@ class LazySvgWidgetTest : public QObject {
     QVERIFY(!declaredSvgSize(QStringLiteral(":/no/such/picture.svg")).isValid());
   }
 
-  // Only the photograph drawn for the run is decoded when the menu window opens.
-  void theMenuDecodesOnlyItsShownPhotograph() {
+  // The menu window opens without building any page, and decodes only the photograph drawn
+  // for the run.
+  void theMenuOpensWithoutAPageOrItsHiddenPhotographs() {
     testing::RecordingDialogs dialogs;
     for (int photograph : {0, 2}) {
       auto suite = std::make_unique<Application>(dialogs, photograph, QDate(2026, 12, 7));
       suite->start();
       QVERIFY(QTest::qWaitForWindowExposed(&suite->menu()));
+      for (const MenuEntry& entry : kMenuEntries)
+        QVERIFY2(suite->pages().existing(QString::fromLatin1(entry.page)) == nullptr, entry.page);
+      QVERIFY(suite->pages().existing(QStringLiteral("frmDiagram")) == nullptr);
+      int windows = 0;
+      for (QWidget* window : QApplication::topLevelWidgets())
+        windows += qobject_cast<PageWindow*>(window) != nullptr ? 1 : 0;
+      QCOMPARE(windows, 1);
       for (int i = 0; i < 3; ++i) {
         auto* picture = suite->menu().findChild<LazySvgWidget*>(QStringLiteral("Pic(%1)").arg(i));
         QVERIFY(picture != nullptr);
