@@ -10,12 +10,12 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QMouseEvent>
-#include <QSvgWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtGlobal>
 
 #include "fields/checked.h"
+#include "fields/lazy_svg_widget.h"
 
 namespace kelvara {
 
@@ -246,7 +246,7 @@ QCheckBox* PageWindow::addCheckBox(const char* name, const QString& caption, Che
 }
 
 QWidget* PageWindow::addPicture(const char* name, const QString& resource, PictureBox& control) {
-  auto* widget = new QSvgWidget(resource, page());
+  auto* widget = new LazySvgWidget(resource, page());
   widget->setObjectName(QString::fromLatin1(name));
   widget->setFixedSize(widget->sizeHint());
   binding_.bind(widget, control);
