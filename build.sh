@@ -3,12 +3,9 @@
 #   ./build.sh run        build and start the program
 #   ./build.sh test       build and run every test
 #   ./build.sh test-asan  the same under AddressSanitizer and UndefinedBehaviorSanitizer
-<<<<<<< HEAD
 #   ./build.sh package    build the Debian package into build/default/package/
-=======
 #   ./build.sh bench      build the bench preset, time the handlers, pages, sweeps and stopwatch
 #   ./build.sh startup    build the bench preset, time the start-up against a minimal Qt program
->>>>>>> bench
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -49,13 +46,12 @@ case "${1:-}" in
     build asan
     ctest --preset asan
     ;;
-<<<<<<< HEAD
   package)
     packages+=(dpkg-dev file)  # dpkg-shlibdeps reads the package's dependencies off the program
     install_missing
     build default
     (cd build/default && cpack -G DEB -B package)
-=======
+    ;;
   bench)
     packages+=(libbenchmark-dev python3)
     install_missing
@@ -76,10 +72,9 @@ case "${1:-}" in
     install_missing
     build bench
     exec python3 bench/startup.py --build build/bench "${@:2}"
->>>>>>> bench
     ;;
   *)
-    echo "usage: $0 run | test | test-asan | bench | startup" >&2
+    echo "usage: $0 run | test | test-asan | package | bench | startup" >&2
     exit 2
     ;;
 esac
