@@ -303,7 +303,8 @@ class Player {
     for (std::size_t i = 0; i < table_.boxes.size(); ++i) {
       const Box& box = table_.boxes[i];
       const std::string& text = box.box->text;
-      if (text == before[i] || text.empty() || held_.count(text) != 0) continue;
+      if (box.echoesTyping || text == before[i] || text.empty() || held_.count(text) != 0)
+        continue;
       const auto shape = std::find_if(box.shapes.begin(), box.shapes.end(),
                                       [&](const Shape& s) { return s.matches(text); });
       if (shape == box.shapes.end())
@@ -322,7 +323,7 @@ class Player {
         for (std::size_t at = text.find(typed); at != std::string::npos; at = text.find(typed))
           text.erase(at, typed.size());
       }
-      if (text.find("nan") != std::string::npos || text.find("inf") != std::string::npos)
+      if (showsNonFiniteWord(text))
         finding(where + ": " + caption.name + " shows a failed figure: \"" +
                 caption.label->caption + "\"");
     }

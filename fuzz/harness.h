@@ -70,6 +70,8 @@ struct Box {
   // What the page writes into it; empty for a box the page only reads (or only clears).
   std::vector<Shape> shapes = {};
   bool typeable = true;  // false for a read-only box
+  // A box whose text the page rewrites from what was typed (in capitals, say): not checked.
+  bool echoesTyping = false;
   std::function<void()> change = {};  // the box's Change handler, if it has one
 };
 
