@@ -343,6 +343,11 @@ void exercise(Input& input, FuzzDialogs& dialogs, const PageTable& table) {
   trail().clear();
   Player player(input, dialogs, table);
   player.play();
+  // KELVARA_FUZZ_TRACE=1 shows what an input did: run a target on one file to read a seed.
+  if (std::getenv("KELVARA_FUZZ_TRACE") == nullptr) return;
+  for (const std::string& action : trail()) std::fprintf(stderr, "%s\n", action.c_str());
+  for (const Box& box : table.boxes)
+    std::fprintf(stderr, "  %s = \"%s\"\n", box.name, box.box->text.c_str());
 }
 
 }  // namespace kelvara::fuzz
