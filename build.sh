@@ -3,6 +3,7 @@
 #   ./build.sh run        build and start the program
 #   ./build.sh test       build and run every test
 #   ./build.sh test-asan  the same under AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./build.sh fuzz [SECONDS | -runs=N]  build the fuzz targets (clang) and run each in turn
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -42,6 +43,13 @@ case "${1:-}" in
     install_missing
     build asan
     ctest --preset asan
+    ;;
+  fuzz)
+    packages=(clang libclang-rt-14-dev cmake ninja-build)
+    install_missing
+    build fuzz
+    shift
+    exec fuzz/run.sh "${@:-30}"
     ;;
   *)
     echo "usage: $0 run | test | test-asan" >&2

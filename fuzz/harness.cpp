@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <unordered_set>
 
 #include "fields/field_text.h"
 
@@ -296,7 +297,8 @@ class Player {
       finding(name + " did not return in time");
     dialogs_.beforeEachBox = nullptr;
     check(name, before);
-    for (const Box& box : table_.boxes) held_.insert(box.box->text);
+    for (std::size_t i = 0; i < table_.boxes.size(); ++i)
+      if (table_.boxes[i].box->text != before[i]) held_.insert(table_.boxes[i].box->text);
   }
 
   void check(const std::string& where, const std::vector<std::string>& before) {
@@ -317,8 +319,12 @@ class Player {
       const Caption& caption = table_.captions[i];
       if (caption.label->caption == atLoad_[i]) continue;
       std::string text = lower(caption.label->caption);
-      // What the investigator typed may stand in a caption as typed.
-      for (const std::string& typed : typed_) {
+      // What the investigator typed may stand in a caption as typed; the longest first, so
+      // that no shorter text typed earlier cuts into it.
+      std::vector<std::string> longestFirst = typed_;
+      std::sort(longestFirst.begin(), longestFirst.end(),
+                [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+      for (const std::string& typed : longestFirst) {
         if (typed.empty()) continue;
         for (std::size_t at = text.find(typed); at != std::string::npos; at = text.find(typed))
           text.erase(at, typed.size());
@@ -332,7 +338,7 @@ class Player {
   Input& input_;
   FuzzDialogs& dialogs_;
   const PageTable& table_;
-  std::set<std::string> held_;  // every text any box has held, typed or checked
+  std::unordered_set<std::string> held_;  // every text any box has held, typed or checked
   std::vector<std::string> typed_;
   std::vector<std::string> atLoad_;
 };

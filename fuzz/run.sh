@@ -26,7 +26,7 @@ for target in "${targets[@]}"; do
   mkdir -p "$work" "$findings" "$(dirname "$log")" "fuzz/corpus/$target"
   start=$(date +%s)
   nice -n 10 "build/fuzz/fuzz/fuzz_$target" "${bound[@]}" -timeout=10 -rss_limit_mb=2048 \
-    -max_len=1024 -print_final_stats=1 -artifact_prefix="$findings/" \
+    -max_len="${FUZZ_MAX_LEN:-64}" -print_final_stats=1 -artifact_prefix="$findings/" \
     "$work" "fuzz/corpus/$target" >"$log" 2>&1
   status=$?
   seconds=$(( $(date +%s) - start ))
