@@ -6,6 +6,7 @@
 #   ./build.sh package    build the Debian package into build/default/package/
 #   ./build.sh bench      build the bench preset, time the handlers, pages, sweeps and stopwatch
 #   ./build.sh startup    build the bench preset, time the start-up against a minimal Qt program
+#   ./build.sh fuzz [SECONDS | -runs=N]  build the fuzz targets (clang) and run each in turn
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -73,8 +74,15 @@ case "${1:-}" in
     build bench
     exec python3 bench/startup.py --build build/bench "${@:2}"
     ;;
+  fuzz)
+    packages=(clang libclang-rt-14-dev cmake ninja-build)
+    install_missing
+    build fuzz
+    shift
+    exec fuzz/run.sh "${@:-30}"
+    ;;
   *)
-    echo "usage: $0 run | test | test-asan | package | bench | startup" >&2
+    echo "usage: $0 run | test | test-asan | package | bench | startup | fuzz [SECONDS | -runs=N]" >&2
     exit 2
     ;;
 esac
