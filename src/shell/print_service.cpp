@@ -20,7 +20,7 @@ namespace {
 // enlarged beyond its size on screen.
 bool paintWindow(QWidget& window, QPrinter& printer) {
   printer.setPageOrientation(window.width() > window.height() ? QPageLayout::Landscape
-                                                               : QPageLayout::Portrait);
+                                                              : QPageLayout::Portrait);
   const QPixmap image = window.grab();
   QPainter painter;
   if (!painter.begin(&printer)) return false;
@@ -36,7 +36,25 @@ bool paintWindow(QWidget& window, QPrinter& printer) {
   return painter.end();
 }
 
+// The save-file dialog, asking before it overwrites a file and adding ".pdf" to a name typed
+// without it.
+QString askWithDialog(QWidget& window, const QString& suggested) {
+  QFileDialog dialog(&window, QStringLiteral("No printer is set up: save the page as a PDF file"),
+                     suggested, QStringLiteral("PDF files (*.pdf)"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  dialog.selectFile(suggested);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace
+
+PrintService::PrintService(Dialogs& dialogs)
+    : dialogs_(dialogs),
+      defaultPrinter_([] { return QPrinterInfo::defaultPrinterName(); }),
+      askForPdfFile_(&askWithDialog) {}
 
 bool PrintService::printToPdf(QWidget& window, const QString& path) {
   QPrinter printer(QPrinter::HighResolution);
@@ -48,20 +66,21 @@ bool PrintService::printToPdf(QWidget& window, const QString& path) {
 }
 
 void PrintService::printWindow(QWidget& window) {
-  const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-  if (!defaultPrinter.isNull()) {
-    QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-    if (paintWindow(window, printer)) return;
-    dialogs_.show(Message{{"The page could not be sent to the printer " +
-                           defaultPrinter.printerName().toStdString() + "."},
-                          MessageCode::Exclamation});
+  const QString printerName = defaultPrinter_();
+  if (!printerName.isEmpty()) {
+    const QPrinterInfo printerInfo = QPrinterInfo::printerInfo(printerName);
+    QPrinter printer(printerInfo, QPrinter::HighResolution);
+    if (!printerInfo.isNull() && paintWindow(window, printer)) return;
+    dialogs_.show(
+        Message{{"The page could not be sent to the printer " + printerName.toStdString() + "."},
+                MessageCode::Exclamation});
     return;
   }
+  // A window title may hold a slash, which would read as a folder.
+  QString name = window.windowTitle();
+  name.replace(u'/', u'-');
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString path = QFileDialog::getSaveFileName(
-      &window, QStringLiteral("No printer is set up: save the page as a PDF file"),
-      folder + '/' + window.windowTitle() + QStringLiteral(".pdf"),
-      QStringLiteral("PDF files (*.pdf)"));
+  const QString path = askForPdfFile_(window, folder + u'/' + name + QStringLiteral(".pdf"));
   if (path.isEmpty()) return;
   if (!printToPdf(window, path))
     dialogs_.show(Message{{"The page could not be saved as " + path.toStdString() + "."},
