@@ -1,5 +1,6 @@
 #include "shell/print_service.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -44,7 +45,9 @@ QString askWithDialog(QWidget& window, const QString& suggested) {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
-  dialog.selectFile(suggested);
+  const QFileInfo file(suggested);
+  dialog.setDirectory(file.absolutePath());
+  dialog.selectFile(file.fileName());
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }
@@ -79,7 +82,8 @@ void PrintService::printWindow(QWidget& window) {
   // A window title may hold a slash, which would read as a folder.
   QString name = window.windowTitle();
   name.replace(u'/', u'-');
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!QDir(folder).exists()) folder = QDir::homePath();
   const QString path = askForPdfFile_(window, folder + u'/' + name + QStringLiteral(".pdf"));
   if (path.isEmpty()) return;
   if (!printToPdf(window, path))

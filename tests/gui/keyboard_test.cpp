@@ -165,6 +165,17 @@ class KeyboardTest : public QObject {
         repeats << window->objectName() + ": " + QKeySequence(letter.key()).toString() + " on " +
                        letter.value().join(", ");
       }
+      // Within each drop-down menu of the menu bar.
+      for (QMenu* menu : window->findChildren<QMenu*>()) {
+        QMap<Qt::Key, QStringList> items;
+        for (QAction* item : menu->actions())
+          if (accessKeyOf(item->text()) != Qt::Key_unknown)
+            items[accessKeyOf(item->text())] << nameOf(item);
+        for (auto letter = items.begin(); letter != items.end(); ++letter)
+          if (letter.value().size() > 1)
+            repeats << window->objectName() + '.' + menu->objectName() + ": " +
+                           letter.value().join(", ");
+      }
     }
     QVERIFY2(repeats.isEmpty(), qPrintable(repeats.join("; ")));
   }

@@ -77,28 +77,6 @@ class ReadingOrderTest : public QObject {
                           "upperLeft", "upperRight", "lowerLeft", "cancel", "ok"}));
   }
 
-  // Tab goes through the inputs in reading order and then the buttons, whatever order the
-  // form made them in.
-  void tabTakesTheInputsBeforeTheCommands() {
-    QWidget page;
-    auto* column = new QVBoxLayout(&page);
-    auto* calculate = named<QPushButton>(&page, "calculate");
-    auto* second = named<QLineEdit>(&page, "second");
-    auto* first = named<QLineEdit>(&page, "first");
-    auto* credit = named<QLineEdit>(&page, "credit");
-    credit->setFocusPolicy(Qt::NoFocus);
-    column->addWidget(first);
-    column->addWidget(calculate);
-    column->addWidget(second);
-    column->addWidget(credit);
-    QCOMPARE(namesOf(chainTabOrder(&page)), (QStringList{"first", "second", "calculate"}));
-    QStringList tabs;
-    for (QWidget* widget = first->nextInFocusChain(); widget != first;
-         widget = widget->nextInFocusChain())
-      if (widget->focusPolicy() & Qt::TabFocus) tabs << widget->objectName();
-    QCOMPARE(tabs, (QStringList{"second", "calculate"}));
-  }
-
   // Each box takes the caption just before it; a box after another in its row the row's
   // caption and its column's heading; the marks after the boxes of an angle name their
   // units; units at the row's end go with the box before them; a joining word gives way to
