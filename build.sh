@@ -3,6 +3,9 @@
 #   ./build.sh run        build and start the program
 #   ./build.sh test       build and run every test
 #   ./build.sh test-asan  the same under AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./build.sh package    build the Debian package into build/default/package/
+#   ./build.sh bench      build the bench preset, time the handlers, pages, sweeps and stopwatch
+#   ./build.sh startup    build the bench preset, time the start-up against a minimal Qt program
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -43,8 +46,35 @@ case "${1:-}" in
     build asan
     ctest --preset asan
     ;;
+  package)
+    packages+=(dpkg-dev file)  # dpkg-shlibdeps reads the package's dependencies off the program
+    install_missing
+    build default
+    (cd build/default && cpack -G DEB -B package)
+    ;;
+  bench)
+    packages+=(libbenchmark-dev python3)
+    install_missing
+    build bench
+    mkdir -p build/bench/results
+    build/bench/bench/kelvara_handlers_bench --benchmark_out=build/bench/results/handlers.json \
+      --benchmark_out_format=json
+    build/bench/bench/kelvara_forms_bench --benchmark_out=build/bench/results/forms.json \
+      --benchmark_out_format=json
+    status=0
+    python3 bench/check_targets.py build/bench/results/handlers.json \
+      build/bench/results/forms.json || status=1
+    bench/stopwatch_cpu.sh build/bench || status=1
+    exit $status
+    ;;
+  startup)
+    packages+=(libbenchmark-dev python3)
+    install_missing
+    build bench
+    exec python3 bench/startup.py --build build/bench "${@:2}"
+    ;;
   *)
-    echo "usage: $0 run | test | test-asan" >&2
+    echo "usage: $0 run | test | test-asan | package | bench | startup" >&2
     exit 2
     ;;
 esac

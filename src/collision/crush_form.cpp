@@ -264,18 +264,15 @@ CrushForm::CrushForm(PageHost& host, Dialogs& dialogs)
   grid->setColumnStretch(2, 1);
   grid->setColumnStretch(3, 1);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("cmdCalculate7", QStringLiteral("&Calculate"), nullptr,
-                               [this] { page_.cmdCalculate7_Click(); }));
-  buttons->addWidget(addButton("cmdEdit", QStringLiteral("&Edit cells"), nullptr,
-                               [this] { page_.cmdEdit_Click(); }));
-  buttons->addWidget(addButton("cmdClear2", QStringLiteral("C&lear all cells"), nullptr,
-                               [this] { page_.cmdClear2_Click(); }));
-  buttons->addWidget(addButton("cmdDiagram", QStringLiteral("Paramater Diagram"), nullptr,
-                               [this] { goToPage("frmDiagram"); }));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("cmdMenu7"));
-  buttons->addWidget(addExitButton("cmdExit7"));
+  auto* buttons = pageButtonRow({addButton("cmdCalculate7", QStringLiteral("&Calculate"), nullptr,
+                                           [this] { page_.cmdCalculate7_Click(); }),
+                                 addButton("cmdEdit", QStringLiteral("&Edit cells"), nullptr,
+                                           [this] { page_.cmdEdit_Click(); }),
+                                 addButton("cmdClear2", QStringLiteral("C&lear all cells"), nullptr,
+                                           [this] { page_.cmdClear2_Click(); }),
+                                 addButton("cmdDiagram", QStringLiteral("Paramater Diagram"),
+                                           nullptr, [this] { goToPage("frmDiagram"); })},
+                                {addMenuButton("cmdMenu7"), addExitButton("cmdExit7")});
 
   QLabel* title = titleLabel(addLabel("lblCrushTitle", QStringLiteral("Crush Analysis")), 1.5);
   QLineEdit* credit = addTextBox("Text1", page_.Text1);
@@ -286,6 +283,8 @@ CrushForm::CrushForm(PageHost& host, Dialogs& dialogs)
   auto* layout = new QVBoxLayout(page());
   layout->addWidget(title);
   layout->addLayout(grid);
+  // Room the window has beyond its contents goes above the buttons, not around the title.
+  layout->addStretch(1);
   layout->addSpacing(8);
   layout->addLayout(buttons);
   layout->addWidget(credit);

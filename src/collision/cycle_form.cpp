@@ -58,14 +58,12 @@ CycleForm::CycleForm(PageHost& host, Dialogs& dialogs)
   addOneLineCaptionedRow(motorcycleGrid,
                          addLabel(nullptr, QStringLiteral("Equivalent barrier speed ")),
                          motorcycleSpeed);
-  auto* motorcycleButtons = new QHBoxLayout;
-  motorcycleButtons->addWidget(addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
-                                         [this] { page_.cmdCalculate_Click(); }));
-  motorcycleButtons->addWidget(addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
-                                         [this] { page_.cmdClear_Click(); }));
-  motorcycleButtons->addStretch(1);
-  motorcycleButtons->addWidget(addMenuButton("cmdMenu"));
-  motorcycleButtons->addWidget(addExitButton("cmdExit"));
+  auto* motorcycleButtons =
+      pageButtonRow({addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
+                               [this] { page_.cmdCalculate_Click(); }),
+                     addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
+                               [this] { page_.cmdClear_Click(); })},
+                    {addMenuButton("cmdMenu"), addExitButton("cmdExit")});
   motorcycleGrid->addLayout(motorcycleButtons, motorcycleGrid->rowCount(), 0, 1, 2);
   motorcycleGrid->setColumnStretch(1, 1);
 
@@ -83,14 +81,11 @@ CycleForm::CycleForm(PageHost& host, Dialogs& dialogs)
   QLineEdit* narrowSpeed = addTextBox("txtEbs2", page_.txtEbs2);
   addOneLineCaptionedRow(narrowGrid, addLabel(nullptr, QStringLiteral("Equivalent barrier speed")),
                          narrowSpeed);
-  auto* narrowButtons = new QHBoxLayout;
-  narrowButtons->addWidget(addButton("cmdCalc", QStringLiteral("C&alculate"), nullptr,
-                                     [this] { page_.cmdCalc_Click(); }));
-  narrowButtons->addWidget(addButton("cmdClear2", QStringLiteral("Clear all &boxes"), nullptr,
-                                     [this] { page_.cmdClear2_Click(); }));
-  narrowButtons->addStretch(1);
-  narrowButtons->addWidget(addMenuButton("cmdMenu2"));
-  narrowButtons->addWidget(addExitButton("cmdExit2"));
+  auto* narrowButtons = pageButtonRow({addButton("cmdCalc", QStringLiteral("C&alculate"), nullptr,
+                                                 [this] { page_.cmdCalc_Click(); }),
+                                       addButton("cmdClear2", QStringLiteral("Clear all &boxes"),
+                                                 nullptr, [this] { page_.cmdClear2_Click(); })},
+                                      {addMenuButton("cmdMenu2"), addExitButton("cmdExit2")});
   narrowGrid->addLayout(narrowButtons, narrowGrid->rowCount(), 0, 1, 2);
   narrowGrid->setColumnStretch(1, 1);
   narrowGrid->setRowStretch(narrowGrid->rowCount() - 2, 1);
@@ -135,6 +130,9 @@ CycleForm::CycleForm(PageHost& host, Dialogs& dialogs)
   layout->addLayout(motorcycleColumn, 0, 0);
   layout->addLayout(narrowColumn, 0, 1);
   layout->addWidget(credit, 1, 0, 1, 2);
+  // The two calculators side by side, as wide as each other.
+  layout->setColumnStretch(0, 1);
+  layout->setColumnStretch(1, 1);
 
   addMenuBarItem("mnuMotorcycle", QStringLiteral("Motorcycle Crush Equation"),
                  [this] { page_.mnuMotorcycle_Click(); });

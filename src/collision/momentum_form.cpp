@@ -113,15 +113,12 @@ MomentumForm::MomentumForm(PageHost& host, Dialogs& dialogs)
                      "vehciels are unknown but  should not be used where the pre-impact vehicle "
                      "directions are within 20 degrees of being in line. "));
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("cmdCalculate4", QStringLiteral("&Calculate"), nullptr,
-                               [this] { page_.cmdCalculate4_Click(); }));
-  buttons->addWidget(addButton("cmdClear4", QStringLiteral("Clear all &boxes"), nullptr,
-                               [this] { page_.cmdClear4_Click(); }));
-  buttons->addWidget(addPrintButton("CmdPrint"));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("cmdMenu4"));
-  buttons->addWidget(addExitButton("cmdExit4"));
+  auto* buttons = pageButtonRow({addButton("cmdCalculate4", QStringLiteral("&Calculate"), nullptr,
+                                           [this] { page_.cmdCalculate4_Click(); }),
+                                 addButton("cmdClear4", QStringLiteral("Clear all &boxes"), nullptr,
+                                           [this] { page_.cmdClear4_Click(); }),
+                                 addPrintButton("CmdPrint")},
+                                {addMenuButton("cmdMenu4"), addExitButton("cmdExit4")});
 
   QLineEdit* credit = addTextBox("Text1", page_.Text1);
   credit->setReadOnly(true);

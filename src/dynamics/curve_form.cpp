@@ -71,6 +71,7 @@ CurveForm::CurveForm(PageHost& host, Dialogs& dialogs)
       verticalGrid->rowCount(), 0, 1, 2);
   verticalGrid->setColumnStretch(1, 1);
   verticalGrid->setRowStretch(verticalGrid->rowCount(), 1);
+  alignColumns({geometryGrid, lowerGrid, verticalGrid}, 0);
 
   // Braked critical speed, usable once the left-hand side has been calculated.
   auto* braked = new QGroupBox(page());
@@ -91,14 +92,11 @@ CurveForm::CurveForm(PageHost& host, Dialogs& dialogs)
                                     &page_.cmdCalcBraked, [this] { page_.cmdCalcBraked_Click(); }));
   brakedColumn->addStretch(1);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("Command1", QStringLiteral("&Calculate"), &page_.Command1,
-                               [this] { page_.Command1_Click(); }));
-  buttons->addWidget(addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
-                               [this] { page_.cmdClear_Click(); }));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("cmdMenu2"));
-  buttons->addWidget(addExitButton("cmdExit2"));
+  auto* buttons = pageButtonRow({addButton("Command1", QStringLiteral("&Calculate"),
+                                           &page_.Command1, [this] { page_.Command1_Click(); }),
+                                 addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
+                                           [this] { page_.cmdClear_Click(); })},
+                                {addMenuButton("cmdMenu2"), addExitButton("cmdExit2")});
 
   auto* layout = new QGridLayout(page());
   layout->addWidget(title, 0, 0, 1, 2);

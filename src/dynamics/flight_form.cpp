@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSizePolicy>
 #include <QVBoxLayout>
 
 #include "fields/form_layout.h"
@@ -59,17 +60,19 @@ FlightForm::FlightForm(PageHost& host, Dialogs& dialogs)
   speed->setMinimumWidth(speed->fontMetrics().horizontalAdvance(
       QStringLiteral("000000.000  m/s   or   000000.000  mph    ")));
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
-                               [this] { page_.cmdCalculate_Click(); }));
-  buttons->addWidget(addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
-                               [this] { page_.cmdClear_Click(); }));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("cmdMenu"));
-  buttons->addWidget(addExitButton("cmdExit"));
+  auto* buttons = pageButtonRow({addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
+                                           [this] { page_.cmdCalculate_Click(); }),
+                                 addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
+                                           [this] { page_.cmdClear_Click(); })},
+                                {addMenuButton("cmdMenu"), addExitButton("cmdExit")});
 
   auto* layout = new QGridLayout(page());
   layout->addWidget(title, 0, 0, 1, 2);
+  // The hidden equation keeps its place over the diagram, so that showing it moves nothing
+  // else on the page.
+  QSizePolicy keepPlace = equation->sizePolicy();
+  keepPlace.setRetainSizeWhenHidden(true);
+  equation->setSizePolicy(keepPlace);
   layout->addWidget(diagram, 1, 0, 1, 2, Qt::AlignCenter);
   layout->addWidget(equation, 1, 0, 1, 2, Qt::AlignCenter);
   layout->addLayout(inputs, 2, 0);

@@ -46,16 +46,14 @@ MaxSpeedForm::MaxSpeedForm(PageHost& host, Dialogs& dialogs)
   outputGrid->setColumnStretch(0, 1);
   speed->setMinimumWidth(speed->fontMetrics().horizontalAdvance(
       QStringLiteral("000000.00 m/s   or   000000.00  mph  ")));
+  alignColumns({inputGrid, outputGrid}, 1);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
-                               [this] { page_.cmdCalculate_Click(); }));
-  buttons->addWidget(addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
-                               [this] { page_.cmdClear_Click(); }));
-  buttons->addWidget(addPrintButton("Command1"));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("cmdMenu"));
-  buttons->addWidget(addExitButton("cmdExit"));
+  auto* buttons = pageButtonRow({addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
+                                           [this] { page_.cmdCalculate_Click(); }),
+                                 addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
+                                           [this] { page_.cmdClear_Click(); }),
+                                 addPrintButton("Command1")},
+                                {addMenuButton("cmdMenu"), addExitButton("cmdExit")});
 
   auto* layout = new QVBoxLayout(page());
   layout->addWidget(title);

@@ -47,6 +47,7 @@ OverturnForm::OverturnForm(PageHost& host, Dialogs& dialogs)
       metrics.horizontalAdvance(QStringLiteral("0000000.00m/s     or      0000000.00 mph  ")));
   skid->setMinimumWidth(
       metrics.horizontalAdvance(QStringLiteral("The vehicle will overturn rather than skid.  ")));
+  alignColumns({inputGrid, outputGrid}, 1);
 
   auto* caution = addLabel(
       "Label1",
@@ -56,14 +57,11 @@ OverturnForm::OverturnForm(PageHost& host, Dialogs& dialogs)
                      "skid sideways rather than overturn, an overturn will occur when the wheels "
                      "come up against some obstacle such as a kerb edge."));
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
-                               [this] { page_.cmdCalculate_Click(); }));
-  buttons->addWidget(addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
-                               [this] { page_.cmdClear_Click(); }));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("cmdMenu"));
-  buttons->addWidget(addExitButton("cmdExit"));
+  auto* buttons = pageButtonRow({addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
+                                           [this] { page_.cmdCalculate_Click(); }),
+                                 addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
+                                           [this] { page_.cmdClear_Click(); })},
+                                {addMenuButton("cmdMenu"), addExitButton("cmdExit")});
 
   auto* layout = new QVBoxLayout(page());
   layout->addWidget(title);

@@ -96,7 +96,7 @@ PartialBrakingForm::PartialBrakingForm(PageHost& host, Dialogs& dialogs)
       addLabel(nullptr, QStringLiteral("h/L lies between 0.20 and 0.25 for cars")));
   addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("True coefficient of friction")),
                   addTextBox("txtTruemu", page_.txtTruemu));
-  addCaptionedRow(
+  addOneLineCaptionedRow(
       inputGrid,
       addLabel(nullptr,
                QStringLiteral("Proportion of static vehicle weight on front axle.   (eg 0.60)")),
@@ -114,6 +114,7 @@ PartialBrakingForm::PartialBrakingForm(PageHost& host, Dialogs& dialogs)
                   addLabel(nullptr, QStringLiteral("Effective coefficient of friction")),
                   addTextBox("txtMue", page_.txtMue));
   outputGrid->setColumnStretch(0, 1);
+  alignColumns({inputGrid, outputGrid}, 1);
 
   auto* plan = new PlanView(page());
   plan->placeOnWheel(addCheckBox("chkFn", QString(), page_.chkFn), PlanView::kFrontAxleX,
@@ -132,22 +133,19 @@ PartialBrakingForm::PartialBrakingForm(PageHost& host, Dialogs& dialogs)
   for (const auto& [box, wheel] : wheels)
     findChild<QCheckBox*>(QString::fromLatin1(box))->setAccessibleName(QString::fromLatin1(wheel));
   auto* brakes = new QVBoxLayout;
-  brakes->addWidget(
-      addLabel(nullptr, QStringLiteral("Check the boxes for those brakes which are working.")));
+  brakes->addWidget(keepOnOneLine(
+      addLabel(nullptr, QStringLiteral("Check the boxes for those brakes which are working."))));
   brakes->addWidget(plan, 0, Qt::AlignHCenter);
-  brakes->addWidget(
-      addLabel(nullptr, QStringLiteral("(The unchecked brakes will be assumed to be inoperative)")));
+  brakes->addWidget(keepOnOneLine(addLabel(
+      nullptr, QStringLiteral("(The unchecked brakes will be assumed to be inoperative)"))));
   brakes->addStretch(1);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
-                               [this] { page_.cmdCalculate_Click(); }));
-  buttons->addWidget(addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
-                               [this] { page_.cmdClear_Click(); }));
-  buttons->addWidget(addPrintButton("cmdPrint"));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("cmdMenu"));
-  buttons->addWidget(addExitButton("cmdExit"));
+  auto* buttons = pageButtonRow({addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
+                                           [this] { page_.cmdCalculate_Click(); }),
+                                 addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
+                                           [this] { page_.cmdClear_Click(); }),
+                                 addPrintButton("cmdPrint")},
+                                {addMenuButton("cmdMenu"), addExitButton("cmdExit")});
 
   auto* layout = new QGridLayout(page());
   layout->addWidget(title, 0, 0, 1, 2);

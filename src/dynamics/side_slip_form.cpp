@@ -45,6 +45,7 @@ SideSlipForm::SideSlipForm(PageHost& host, Dialogs& dialogs)
                   addLabel(nullptr, QStringLiteral("Effective coefficient of friction")),
                   addTextBox("txtfriction2", page_.txtfriction2));
   outputGrid->setColumnStretch(0, 1);
+  alignColumns({inputGrid, outputGrid}, 1);
 
   auto* note = addLabel(
       "Label6",
@@ -57,14 +58,11 @@ SideSlipForm::SideSlipForm(PageHost& host, Dialogs& dialogs)
   rolling->setFrameShape(QFrame::Box);
   rolling->setMargin(6);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("cmdCalculate", QStringLiteral("Calculate"), nullptr,
-                               [this] { page_.cmdCalculate_Click(); }));
-  buttons->addWidget(addButton("cmdClear", QStringLiteral("&Clear all boxes"), nullptr,
-                               [this] { page_.cmdClear_Click(); }));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("cmdMenu"));
-  buttons->addWidget(addExitButton("cmdExit"));
+  auto* buttons = pageButtonRow({addButton("cmdCalculate", QStringLiteral("Calculate"), nullptr,
+                                           [this] { page_.cmdCalculate_Click(); }),
+                                 addButton("cmdClear", QStringLiteral("&Clear all boxes"), nullptr,
+                                           [this] { page_.cmdClear_Click(); })},
+                                {addMenuButton("cmdMenu"), addExitButton("cmdExit")});
 
   auto* right = new QVBoxLayout;
   right->addWidget(input);

@@ -19,16 +19,18 @@ ThrowForm::ThrowForm(PageHost& host, Dialogs& dialogs)
   QLabel* title =
       headingLabel(addLabel(nullptr, QStringLiteral("Speed from Throw Distance:")), 1.4);
 
-  auto* inputs = new QGridLayout;
-  inputs->addWidget(addLabel(nullptr, QStringLiteral("Type in the throw distance in metres:")), 0,
-                    0);
-  inputs->addWidget(addTextBox("txtThrowDistance", page_.txtThrowDistance), 0, 1);
-  inputs->addWidget(
-      addLabel(nullptr, QStringLiteral(
-                            "Type in the coefficient of friction  between the ground and the "
-                            "object:")),
-      1, 0);
-  inputs->addWidget(addTextBox("txtCoefficient", page_.txtCoefficient), 1, 1);
+  // Inputs and results in one grid, so that every box stands in the same column.
+  enum Column { kCaption, kBox, kSymbol, kNote };
+  auto* boxes = new QGridLayout;
+  boxes->addWidget(
+      keepOnOneLine(addLabel(nullptr, QStringLiteral("Type in the throw distance in metres:"))), 0,
+      kCaption);
+  boxes->addWidget(addTextBox("txtThrowDistance", page_.txtThrowDistance), 0, kBox);
+  boxes->addWidget(keepOnOneLine(addLabel(
+                       nullptr, QStringLiteral("Type in the coefficient of friction  between the "
+                                               "ground and the object:"))),
+                   1, kCaption);
+  boxes->addWidget(addTextBox("txtCoefficient", page_.txtCoefficient), 1, kBox);
   // The Greek letter mu, as a symbol beside its box.
   QLabel* mu = addLabel(nullptr, QStringLiteral("μ"));
   QFont symbol = mu->font();
@@ -37,12 +39,12 @@ ThrowForm::ThrowForm(PageHost& host, Dialogs& dialogs)
   symbol.setPointSizeF(symbol.pointSizeF() * 1.5);
   symbol.setItalic(true);
   mu->setFont(symbol);
-  inputs->addWidget(mu, 1, 2);
-  inputs->addWidget(addLabel(nullptr, QStringLiteral("This is needed  for the Searle Equations")),
-                    1, 3);
-  inputs->setColumnStretch(0, 3);
-  inputs->setColumnStretch(1, 1);
-  inputs->setColumnStretch(3, 2);
+  auto* note = new QHBoxLayout;
+  note->addWidget(mu);
+  note->addWidget(
+      keepOnOneLine(addLabel(nullptr, QStringLiteral("This is needed  for the Searle Equations"))));
+  note->addStretch(1);
+  boxes->addLayout(note, 1, kSymbol, 1, 2);
 
   // The estimates, each with its caption and any note beside it.
   struct Row {
@@ -62,23 +64,22 @@ ThrowForm::ThrowForm(PageHost& host, Dialogs& dialogs)
       {"txtTorvane", page_.txtTorvane, "Fit to reconstructed collisions:",
        "(95% confidence + or - 2.16 m/s or 5 mph)"},
   };
-  auto* outputs = new QGridLayout;
-  outputs->addWidget(headingLabel(addLabel(nullptr, QStringLiteral("Output")), 1.1), 0, 0, 1, 3);
+  boxes->addWidget(headingLabel(addLabel(nullptr, QStringLiteral("Output")), 1.1),
+                   boxes->rowCount(), kCaption, 1, 4);
   for (const Row& row : rows) {
-    const int line = outputs->rowCount();
+    const int line = boxes->rowCount();
     QLabel* caption = keepOnOneLine(addLabel(nullptr, QString::fromUtf8(row.caption)));
-    outputs->addWidget(caption, line, 0);
+    boxes->addWidget(caption, line, kCaption);
     QLineEdit* box = addTextBox(row.box, row.control);
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance(
         QStringLiteral("00000.000     m/s  or     00000.000 mph   ")));
-    outputs->addWidget(box, line, 1);
-    if (row.note != nullptr) {
-      QLabel* note = keepOnOneLine(addLabel(nullptr, QString::fromUtf8(row.note)));
-      outputs->addWidget(note, line, 2);
-    }
+    boxes->addWidget(box, line, kBox);
+    if (row.note != nullptr)
+      boxes->addWidget(keepOnOneLine(addLabel(nullptr, QString::fromUtf8(row.note))), line, kSymbol,
+                       1, 2);
   }
-  outputs->setColumnStretch(1, 1);
-  outputs->setRowStretch(outputs->rowCount(), 1);
+  boxes->setColumnStretch(kNote, 1);
+  boxes->setRowStretch(boxes->rowCount(), 1);
 
   // The references box, shown from the menu and hidden by its option button.
   QPlainTextEdit* references = addTextArea("Text2", page_.Text2);
@@ -96,30 +97,26 @@ ThrowForm::ThrowForm(PageHost& host, Dialogs& dialogs)
   referenceColumn->addWidget(copyNote);
   referenceColumn->addWidget(hide);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("cmdThrow", QStringLiteral("&Calculate Speed"), nullptr,
-                               [this] { page_.cmdThrow_Click(); }));
-  buttons->addWidget(addButton("cmdClear1", QStringLiteral("Clear all &boxes"), nullptr,
-                               [this] { page_.cmdClear1_Click(); }));
-  buttons->addWidget(addPrintButton("CmdPrint"));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("cmdMenu5"));
-  buttons->addWidget(addExitButton("cmdExit5"));
+  auto* buttons = pageButtonRow({addButton("cmdThrow", QStringLiteral("&Calculate Speed"), nullptr,
+                                           [this] { page_.cmdThrow_Click(); }),
+                                 addButton("cmdClear1", QStringLiteral("Clear all &boxes"), nullptr,
+                                           [this] { page_.cmdClear1_Click(); }),
+                                 addPrintButton("CmdPrint")},
+                                {addMenuButton("cmdMenu5"), addExitButton("cmdExit5")});
 
   auto* layout = new QGridLayout(page());
   layout->addWidget(title, 0, 0, 1, 2);
-  layout->addLayout(inputs, 1, 0, 1, 2);
-  layout->addLayout(outputs, 2, 0);
-  layout->addLayout(referenceColumn, 2, 1);
-  layout->addLayout(buttons, 3, 0, 1, 2);
+  layout->addLayout(boxes, 1, 0);
+  layout->addLayout(referenceColumn, 1, 1);
+  layout->addLayout(buttons, 2, 0, 1, 2);
   layout->setColumnStretch(0, 3);
   layout->setColumnStretch(1, 2);
-  layout->setRowStretch(2, 1);
+  layout->setRowStretch(1, 1);
 
   addMenuBarItem("mnuReferences", QStringLiteral("References"),
                  [this] { page_.mnuReferences_Click(); });
 
-  resize(sizeHint().expandedTo(QSize(1100, 520)));
+  resize(sizeHint().expandedTo(QSize(1100, 440)));
   binding().push();
 }
 

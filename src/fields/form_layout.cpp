@@ -1,5 +1,6 @@
 #include "fields/form_layout.h"
 
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
@@ -13,7 +14,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QHBoxLayout>
+#include <QLayoutItem>
 #include <QSet>
+#include <QtGlobal>
 #include <algorithm>
 
 namespace kelvara {
@@ -507,6 +511,8 @@ QList<QWidget*> chainTabOrder(QWidget* page) {
   QList<QWidget*> commands;
   for (QWidget* widget : readingOrder(page)) {
     if (!takesTab(widget)) continue;
+    // A table's arrow keys move between its cells; Tab goes on to the next control.
+    if (auto* table = qobject_cast<QAbstractItemView*>(widget)) table->setTabKeyNavigation(false);
     (isCommand(widget) ? commands : inputs).append(widget);
   }
   const QList<QWidget*> chain = inputs + commands;
@@ -541,6 +547,30 @@ void InputNames::refresh() const {
     const QString name = parts.join(u' ');
     if (named.input->accessibleName() != name) named.input->setAccessibleName(name);
   }
+}
+
+void alignColumns(std::initializer_list<QGridLayout*> grids, int column) {
+  int width = 0;
+  for (QGridLayout* grid : grids) {
+    width = qMax(width, grid->columnMinimumWidth(column));
+    for (int index = 0; index < grid->count(); ++index) {
+      int row = 0, itemColumn = 0, rows = 0, columns = 0;
+      grid->getItemPosition(index, &row, &itemColumn, &rows, &columns);
+      if (itemColumn != column || columns != 1) continue;
+      const QLayoutItem* item = grid->itemAt(index);
+      width = qMax(width, qMax(item->sizeHint().width(), item->minimumSize().width()));
+    }
+  }
+  for (QGridLayout* grid : grids) grid->setColumnMinimumWidth(column, width);
+}
+
+QHBoxLayout* pageButtonRow(std::initializer_list<QWidget*> commands,
+                           std::initializer_list<QWidget*> pageButtons) {
+  auto* row = new QHBoxLayout;
+  for (QWidget* button : commands) row->addWidget(button);
+  row->addStretch(1);
+  for (QWidget* button : pageButtons) row->addWidget(button);
+  return row;
 }
 
 }  // namespace kelvara

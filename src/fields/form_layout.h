@@ -6,8 +6,10 @@
 #include <QPointer>
 #include <utility>
 #include <vector>
+#include <initializer_list>
 
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QWidget;
 
@@ -42,7 +44,8 @@ void addOneLineCaptionedRow(QGridLayout* grid, QLabel* caption, QWidget* box);
 QList<QWidget*> readingOrder(QWidget* page);
 
 // Chains the keyboard's Tab key through the page: every box, option, check box and scroll
-// bar in reading order, then the command buttons in reading order. Returns the chain.
+// bar in reading order, then the command buttons in reading order; a table passes Tab on
+// rather than keeping it for its cells. Returns the chain.
 QList<QWidget*> chainTabOrder(QWidget* page);
 
 // The names a screen reader gives a page's inputs (boxes, scroll bars, and option buttons
@@ -62,5 +65,13 @@ class InputNames {
   };
   std::vector<Named> named_;
 };
+// Makes `column` as wide in every grid as the widest it would be in any of them, so that the
+// captions or boxes of separate groups (Input and Output) stand in one line down the page.
+void alignColumns(std::initializer_list<QGridLayout*> grids, int column);
+
+// A page's row of buttons: its own commands from the left, in order, then the page buttons
+// (Menu, Exit) at the right end. Returns the row, for the page's layout to take.
+QHBoxLayout* pageButtonRow(std::initializer_list<QWidget*> commands,
+                           std::initializer_list<QWidget*> pageButtons);
 
 }  // namespace kelvara

@@ -2,6 +2,8 @@
 // What a page window needs of the application around it: going back to the menu, ending
 // the program and printing. The shell implements it; form tests pass a recorder.
 
+#include <vector>
+
 class QWidget;
 
 namespace kelvara {
@@ -15,6 +17,13 @@ class PageHost {
   virtual void endProgram() = 0;
   // Prints an image of the window as it is displayed.
   virtual void printWindow(QWidget& window) = 0;
+  // Prints sheets that a window lays its contents out on for printing (widgets never shown
+  // on the screen), one sheet a page, for a window that cannot show everything at once.
+  // A host without a print of several pages prints each sheet on its own.
+  virtual void printSheets(QWidget& window, const std::vector<QWidget*>& sheets) {
+    (void)window;
+    for (QWidget* sheet : sheets) printWindow(*sheet);
+  }
   // Shows another page of the suite by its name (frmDiagram), creating it on first show.
   // The calling page has hidden itself.
   virtual void showPage(const char* page) = 0;

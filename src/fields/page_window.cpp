@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QMouseEvent>
-#include <QSvgWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -18,6 +17,7 @@
 #include <algorithm>
 
 #include "fields/checked.h"
+#include "fields/lazy_svg_widget.h"
 
 namespace kelvara {
 
@@ -221,8 +221,13 @@ QPushButton* PageWindow::addExitButton(const char* name) {
 }
 
 QPushButton* PageWindow::addPrintButton(const char* name) {
-  return addButton(name, QStringLiteral("&Print Form"), nullptr,
-                   [this] { host_.printWindow(*this); });
+  return addButton(name, QStringLiteral("&Print Form"), nullptr, [this] { printForm(); });
+}
+
+void PageWindow::printForm() { host_.printWindow(*this); }
+
+void PageWindow::printSheets(const std::vector<QWidget*>& sheets) {
+  host_.printSheets(*this, sheets);
 }
 
 QButtonGroup* PageWindow::addOptionGroup() { return new QButtonGroup(this); }
@@ -248,7 +253,7 @@ QCheckBox* PageWindow::addCheckBox(const char* name, const QString& caption, Che
 }
 
 QWidget* PageWindow::addPicture(const char* name, const QString& resource, PictureBox& control) {
-  auto* widget = new QSvgWidget(resource, page());
+  auto* widget = new LazySvgWidget(resource, page());
   widget->setObjectName(QString::fromLatin1(name));
   widget->setFixedSize(widget->sizeHint());
   binding_.bind(widget, control);

@@ -99,6 +99,12 @@ class PageWindow : public QMainWindow {
   // click signal (a picture, a label).
   void onClick(QWidget* widget, const std::function<void()>& handler);
 
+  // What Print Form prints: an image of the window. A page whose window cannot show all it
+  // holds at once prints sheets of its own instead (printSheets).
+  virtual void printForm();
+  // Prints sheets laid out for printing, never shown, as the pages of one print.
+  void printSheets(const std::vector<QWidget*>& sheets);
+
   void closeEvent(QCloseEvent* event) override;
   // On the first show, once the form is laid out: the Tab key's order and the inputs' names.
   void showEvent(QShowEvent* event) override;

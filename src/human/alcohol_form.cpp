@@ -56,9 +56,10 @@ AlcoholForm::AlcoholForm(PageHost& host, Dialogs& dialogs)
   in->addWidget(addTextBox("txtTimeoftest", page_.txtTimeoftest), 4, 1);
   in->addWidget(keepOnOneLine(addLabel(nullptr, QStringLiteral("Time of event"))), 5, 0);
   in->addWidget(addTextBox("txtTimeofevent", page_.txtTimeofevent), 5, 1);
-  in->addWidget(addLabel(nullptr, QStringLiteral("The event can be the time of the accident or "
-                                                 "any other selected time")),
-                5, 2);
+  in->addWidget(
+      keepOnOneLine(addLabel(nullptr, QStringLiteral("The event can be the time of the "
+                                                     "accident or any other selected time"))),
+      5, 2);
 
   in->addWidget(keepOnOneLine(addLabel(
                     nullptr, QStringLiteral("Alcohol strength v/v percent    (Default 3%)"))),
@@ -70,6 +71,12 @@ AlcoholForm::AlcoholForm(PageHost& host, Dialogs& dialogs)
   connect(strength, &QLineEdit::textChanged, this,
           [this] { run([this] { page_.txtStrength_Change(); }); });
   in->setColumnStretch(2, 1);
+  // Input boxes wide enough for a reading or a weight with its decimals.
+  for (const char* name :
+       {"txtWeight", "txtReading", "txtTimeoftest", "txtTimeofevent", "txtStrength"}) {
+    auto* box = findChild<QLineEdit*>(QString::fromLatin1(name));
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")));
+  }
   reading->setMinimumWidth(reading->fontMetrics().horizontalAdvance(
       QStringLiteral("microgm of Alcohol in 100 ml of breath  ")));
 
@@ -96,16 +103,14 @@ AlcoholForm::AlcoholForm(PageHost& host, Dialogs& dialogs)
     out->addWidget(box, row++, 1);
   }
   out->setColumnStretch(2, 1);
+  alignColumns({in, out}, 0);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
-                               [this] { page_.cmdCalculate_Click(); }));
-  buttons->addWidget(addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
-                               [this] { page_.cmdClear_Click(); }));
-  buttons->addWidget(addPrintButton("Command1"));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("cmdMenu"));
-  buttons->addWidget(addExitButton("cmdExit"));
+  auto* buttons = pageButtonRow({addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
+                                           [this] { page_.cmdCalculate_Click(); }),
+                                 addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
+                                           [this] { page_.cmdClear_Click(); }),
+                                 addPrintButton("Command1")},
+                                {addMenuButton("cmdMenu"), addExitButton("cmdExit")});
 
   auto* layout = new QVBoxLayout(page());
   layout->addWidget(title);

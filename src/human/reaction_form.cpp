@@ -78,11 +78,8 @@ ReactionForm::ReactionForm(PageHost& host, Dialogs& dialogs)
   }
   layout->addStretch(1);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addPrintButton("cmdPrint"));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("Command1"));
-  buttons->addWidget(addExitButton("Command2"));
+  auto* buttons = pageButtonRow({addPrintButton("cmdPrint")},
+                                {addMenuButton("Command1"), addExitButton("Command2")});
   layout->addLayout(buttons);
 
   binding().push();

@@ -103,14 +103,11 @@ LongitudeLatitudeForm::LongitudeLatitudeForm(PageHost& host, Dialogs& dialogs)
   resultGrid->addWidget(side, 1, 7);
   resultGrid->setColumnStretch(8, 1);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("cmdcalculate", QStringLiteral("&Calculate"), nullptr,
-                               [this] { page_.cmdCalculate_Click(); }));
-  buttons->addWidget(addButton("cmdclear", QStringLiteral("Clear all &boxes "), nullptr,
-                               [this] { page_.cmdClear_Click(); }));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("cmdmenu"));
-  buttons->addWidget(addExitButton("cmdexit"));
+  auto* buttons = pageButtonRow({addButton("cmdcalculate", QStringLiteral("&Calculate"), nullptr,
+                                           [this] { page_.cmdCalculate_Click(); }),
+                                 addButton("cmdclear", QStringLiteral("Clear all &boxes "), nullptr,
+                                           [this] { page_.cmdClear_Click(); })},
+                                {addMenuButton("cmdmenu"), addExitButton("cmdexit")});
 
   auto* layout = new QVBoxLayout(page());
   layout->addWidget(title);

@@ -111,16 +111,13 @@ SunForm::SunForm(PageHost& host, Dialogs& dialogs)
   resultGrid->addWidget(aboveBelow, row, 1, 1, 4);
   resultGrid->setRowStretch(row + 1, 1);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("cmdCalc", QStringLiteral("&Calculate"), nullptr,
-                               [this] { page_.cmdCalc_Click(); }));
-  buttons->addWidget(addButton("Command3", QStringLiteral("Clear &Output boxes"), nullptr,
-                               [this] { page_.Command3_Click(); }));
-  buttons->addWidget(addButton("cmdClearAll", QStringLiteral("Clear all &boxes"), nullptr,
-                               [this] { page_.cmdClearAll_Click(); }));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("Command1"));
-  buttons->addWidget(addExitButton("Command2"));
+  auto* buttons = pageButtonRow({addButton("cmdCalc", QStringLiteral("&Calculate"), nullptr,
+                                           [this] { page_.cmdCalc_Click(); }),
+                                 addButton("Command3", QStringLiteral("Clear &Output boxes"),
+                                           nullptr, [this] { page_.Command3_Click(); }),
+                                 addButton("cmdClearAll", QStringLiteral("Clear all &boxes"),
+                                           nullptr, [this] { page_.cmdClearAll_Click(); })},
+                                {addMenuButton("Command1"), addExitButton("Command2")});
 
   auto* layout = new QGridLayout(page());
   layout->addWidget(title, 0, 0, 1, 2);

@@ -69,14 +69,11 @@ UKGridForm::UKGridForm(PageHost& host, Dialogs& dialogs)
   outputGrid->addWidget(reference, 2, 1);
   outputGrid->setColumnStretch(1, 1);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("cmdcalculate", QStringLiteral("&Calculate"), nullptr,
-                               [this] { page_.cmdCalculate_Click(); }));
-  buttons->addWidget(addButton("cmdclear", QStringLiteral("Clear all &boxes "), nullptr,
-                               [this] { page_.cmdClear_Click(); }));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("cmdmenu"));
-  buttons->addWidget(addExitButton("cmdexit"));
+  auto* buttons = pageButtonRow({addButton("cmdcalculate", QStringLiteral("&Calculate"), nullptr,
+                                           [this] { page_.cmdCalculate_Click(); }),
+                                 addButton("cmdclear", QStringLiteral("Clear all &boxes "), nullptr,
+                                           [this] { page_.cmdClear_Click(); })},
+                                {addMenuButton("cmdmenu"), addExitButton("cmdexit")});
 
   auto* layout = new QGridLayout(page());
   layout->addWidget(title, 0, 0, 1, 2);

@@ -70,15 +70,12 @@ NewtonForm::NewtonForm(PageHost& host, Dialogs& dialogs)
                    kLabelColumn);
   boxes->addWidget(resultWidth(addTextBox("txtt", page_.txtt)), 4, kMetricColumn);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("cmdCalculate", QStringLiteral("Calculate all &values"),
-                               &page_.cmdCalculate, [this] { page_.cmdCalculate_Click(); }));
-  buttons->addWidget(addButton("cmdClear", QStringLiteral("&Clear all boxes"), &page_.cmdClear,
-                               [this] { page_.cmdClear_Click(); }));
-  buttons->addStretch();
-  buttons->addWidget(addPrintButton("cmdPrint"));
-  buttons->addWidget(addMenuButton("cmdMenu"));
-  buttons->addWidget(addExitButton("cmdExit"));
+  auto* buttons = pageButtonRow(
+      {addButton("cmdCalculate", QStringLiteral("Calculate all &values"), &page_.cmdCalculate,
+                 [this] { page_.cmdCalculate_Click(); }),
+       addButton("cmdClear", QStringLiteral("&Clear all boxes"), &page_.cmdClear,
+                 [this] { page_.cmdClear_Click(); })},
+      {addPrintButton("cmdPrint"), addMenuButton("cmdMenu"), addExitButton("cmdExit")});
 
   QLabel* credit = addLabel("lblCredit", QStringLiteral("Kelvara Software Ltd, 2026"));
   credit->setAlignment(Qt::AlignRight);

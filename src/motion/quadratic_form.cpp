@@ -109,12 +109,9 @@ QuadraticForm::QuadraticForm(PageHost& host, Dialogs& dialogs)
   speedGrid->setColumnStretch(1, 1);
   outer->addWidget(speed);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("cmdClear2", QStringLiteral("Clear all &boxes"), &page_.cmdClear2,
-                               [this] { page_.cmdClear2_Click(); }));
-  buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("cmdMenu1"));
-  buttons->addWidget(addExitButton("Exit"));
+  auto* buttons = pageButtonRow({addButton("cmdClear2", QStringLiteral("Clear all &boxes"),
+                                           &page_.cmdClear2, [this] { page_.cmdClear2_Click(); })},
+                                {addMenuButton("cmdMenu1"), addExitButton("Exit")});
   outer->addLayout(buttons);
 
   auto* credit = addLabel("lblCredit", QStringLiteral("Kelvara Software Ltd, 2026"));

@@ -23,6 +23,7 @@
 #include "location/uk_grid_form.h"
 #include "motion/newton_form.h"
 #include "motion/quadratic_form.h"
+#include "shell/check_figures_form.h"
 #include "shell/menu_form.h"
 
 namespace kelvara {
@@ -68,6 +69,7 @@ void Application::registerPages() {
   registerForm<UKGridForm>("frmUKGrid");
   registerForm<LongitudeLatitudeForm>("frmLongitudeLatitude");
   registerForm<SunForm>("frmSun");
+  registerForm<CheckFiguresForm>("frmCheckFigures");
 }
 
 void Application::start() { menu_->show(); }
@@ -81,6 +83,10 @@ void Application::showMenu() {
 void Application::endProgram() { end_(); }
 
 void Application::printWindow(QWidget& window) { printService_.printWindow(window); }
+
+void Application::printSheets(QWidget& window, const std::vector<QWidget*>& sheets) {
+  printService_.printSheets(window, sheets);
+}
 
 void Application::showPage(const char* page) { registry_.show(QString::fromLatin1(page)); }
 

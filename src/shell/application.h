@@ -28,6 +28,7 @@ class Application : public PageHost {
   void showMenu() override;
   void endProgram() override;
   void printWindow(QWidget& window) override;
+  void printSheets(QWidget& window, const std::vector<QWidget*>& sheets) override;
   void showPage(const char* page) override;
 
   // Replaces how the program ends (tests watch for it instead of quitting).

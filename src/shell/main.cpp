@@ -3,6 +3,9 @@
 
 #include "fields/qt_dialogs.h"
 #include "shell/application.h"
+#ifdef KELVARA_STARTUP_PROBE
+#include "shell/startup_probe.h"
+#endif
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -12,6 +15,9 @@ int main(int argc, char* argv[]) {
 
   kelvara::QtDialogs dialogs;
   kelvara::Application suite(dialogs, kelvara::randomPhotograph(), QDate::currentDate());
+#ifdef KELVARA_STARTUP_PROBE
+  kelvara::StartupProbe::installOn(suite.menu());
+#endif
   suite.start();
   return QApplication::exec();
 }

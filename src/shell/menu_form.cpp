@@ -13,10 +13,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
-#include <QSvgWidget>
 #include <QVBoxLayout>
 
 #include "fields/form_layout.h"
+#include "fields/lazy_svg_widget.h"
 
 namespace kelvara {
 
@@ -24,6 +24,7 @@ namespace {
 
 constexpr std::array<const char*, kPhotographCount> kPhotographFiles{
     ":/photographs/bend.svg", ":/photographs/junction.svg", ":/photographs/motorway.svg"};
+constexpr QSize kPhotographSize(320, 200);
 
 }  // namespace
 
@@ -91,6 +92,8 @@ MenuForm::MenuForm(PageHost& host, Dialogs& dialogs, Beeper& beeper, TimerState:
   addMenuItem(help, "mnuInstructions", QStringLiteral("Instructions"),
               [this] { page_.mnuInstructions_Click(); });
   addMenuItem(help, "mnuVersion", QStringLiteral("Version"), [this] { page_.mnuVersion_Click(); });
+  addMenuItem(help, "mnuCheckFigures", QStringLiteral("Check figures"),
+              [this] { openEntryPage("frmCheckFigures"); });
 
   binding().push();
   cmdOK->setFocus();
@@ -121,9 +124,11 @@ QWidget* MenuForm::buildPictures() {
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
   for (int i = 0; i < kPhotographCount; ++i) {
-    auto* picture = new QSvgWidget(QString::fromLatin1(kPhotographFiles[i]), box);
+    // Only the photograph drawn for this run is shown, so only it is decoded.
+    auto* picture =
+        new LazySvgWidget(QString::fromLatin1(kPhotographFiles[i]), kPhotographSize, box);
     picture->setObjectName(QStringLiteral("Pic(%1)").arg(i));
-    picture->setFixedSize(320, 200);
+    picture->setFixedSize(kPhotographSize);
     binding().bind(picture, page_.Pic[static_cast<std::size_t>(i)]);
     layout->addWidget(picture, 0, Qt::AlignHCenter);
   }

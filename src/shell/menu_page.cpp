@@ -77,7 +77,7 @@ void MenuPage::mnuInstructions_Click() {
           "", "Menu items can also be selected by holding down ALT and keying the underlined letter."});
 }
 
-void MenuPage::mnuVersion_Click() { inform({"This programme was last updated in 2018"}); }
+void MenuPage::mnuVersion_Click() { inform({kVersionText}); }
 
 // Start while a run is going starts a new run from zero; the display keeps its text until
 // the new run's first tick.

@@ -43,6 +43,9 @@ inline constexpr std::array<MenuEntry, 19> kMenuEntries{{
 
 inline constexpr int kPhotographCount = 3;
 
+// The program's version, as the Help menu's Version message gives it.
+inline constexpr const char* kVersionText = "This programme was last updated in 2018";
+
 class MenuPage {
  public:
   // photograph: the index drawn at start-up (0 to 2); date: today's date as displayed;

@@ -17,23 +17,29 @@ namespace kelvara {
 
 namespace {
 
-// Draws the window's image on a page turned to its shape, centred, shrunk to fit but never
-// enlarged beyond its size on screen.
-bool paintWindow(QWidget& window, QPrinter& printer) {
-  printer.setPageOrientation(window.width() > window.height() ? QPageLayout::Landscape
-                                                              : QPageLayout::Portrait);
-  const QPixmap image = window.grab();
+// Draws each sheet's image on a page of its own, the pages turned to the first sheet's
+// shape, centred, shrunk to fit but never enlarged beyond its size on screen.
+bool paintSheets(const std::vector<QWidget*>& sheets, QPrinter& printer) {
+  if (sheets.empty()) return false;
+  const QWidget& first = *sheets.front();
+  printer.setPageOrientation(first.width() > first.height() ? QPageLayout::Landscape
+                                                             : QPageLayout::Portrait);
   QPainter painter;
   if (!painter.begin(&printer)) return false;
-  const QRect page = painter.viewport();
-  QSize size = image.size();
-  const double screenToPrinter = printer.resolution() / double(window.logicalDpiX());
-  size *= screenToPrinter;
-  if (size.width() > page.width() || size.height() > page.height())
-    size.scale(page.size(), Qt::KeepAspectRatio);
-  const QRect target(page.x() + (page.width() - size.width()) / 2, page.y(), size.width(),
-                     size.height());
-  painter.drawPixmap(target, image);
+  for (std::size_t i = 0; i < sheets.size(); ++i) {
+    if (i > 0 && !printer.newPage()) return false;
+    QWidget& sheet = *sheets[i];
+    const QPixmap image = sheet.grab();
+    const QRect page = painter.viewport();
+    QSize size = image.size();
+    const double screenToPrinter = printer.resolution() / double(sheet.logicalDpiX());
+    size *= screenToPrinter;
+    if (size.width() > page.width() || size.height() > page.height())
+      size.scale(page.size(), Qt::KeepAspectRatio);
+    const QRect target(page.x() + (page.width() - size.width()) / 2, page.y(), size.width(),
+                       size.height());
+    painter.drawPixmap(target, image);
+  }
   return painter.end();
 }
 
@@ -60,20 +66,26 @@ PrintService::PrintService(Dialogs& dialogs)
       askForPdfFile_(&askWithDialog) {}
 
 bool PrintService::printToPdf(QWidget& window, const QString& path) {
+  return sheetsToPdf({&window}, path);
+}
+
+bool PrintService::sheetsToPdf(const std::vector<QWidget*>& sheets, const QString& path) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path);
-  if (!paintWindow(window, printer)) return false;
+  if (!paintSheets(sheets, printer)) return false;
   QFileInfo written(path);
   return written.exists() && written.size() > 0;
 }
 
-void PrintService::printWindow(QWidget& window) {
+void PrintService::printWindow(QWidget& window) { printSheets(window, {&window}); }
+
+void PrintService::printSheets(QWidget& window, const std::vector<QWidget*>& sheets) {
   const QString printerName = defaultPrinter_();
   if (!printerName.isEmpty()) {
     const QPrinterInfo printerInfo = QPrinterInfo::printerInfo(printerName);
     QPrinter printer(printerInfo, QPrinter::HighResolution);
-    if (!printerInfo.isNull() && paintWindow(window, printer)) return;
+    if (!printerInfo.isNull() && paintSheets(sheets, printer)) return;
     dialogs_.show(
         Message{{"The page could not be sent to the printer " + printerName.toStdString() + "."},
                 MessageCode::Exclamation});
@@ -86,7 +98,7 @@ void PrintService::printWindow(QWidget& window) {
   if (!QDir(folder).exists()) folder = QDir::homePath();
   const QString path = askForPdfFile_(window, folder + u'/' + name + QStringLiteral(".pdf"));
   if (path.isEmpty()) return;
-  if (!printToPdf(window, path))
+  if (!sheetsToPdf(sheets, path))
     dialogs_.show(Message{{"The page could not be saved as " + path.toStdString() + "."},
                           MessageCode::Exclamation});
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QWidget;
 
@@ -22,6 +23,9 @@ class PrintService {
   explicit PrintService(Dialogs& dialogs);
 
   void printWindow(QWidget& window);
+  // Sheets a window lays its contents out on, one a page of the same print; window is the
+  // window printing them.
+  void printSheets(QWidget& window, const std::vector<QWidget*>& sheets);
 
   // Replace the printer lookup and the question (tests print to files without a dialog).
   void setDefaultPrinter(DefaultPrinter printer) { defaultPrinter_ = std::move(printer); }
@@ -30,6 +34,8 @@ class PrintService {
   // Writes the window's image, scaled to fit an A4 page, to a PDF file. False when the
   // file could not be written.
   static bool printToPdf(QWidget& window, const QString& path);
+  // The same for sheets, one a page.
+  static bool sheetsToPdf(const std::vector<QWidget*>& sheets, const QString& path);
 
  private:
   Dialogs& dialogs_;

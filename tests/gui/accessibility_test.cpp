@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -30,6 +31,12 @@ bool isInput(const QWidget* widget) {
   return qobject_cast<const QLineEdit*>(widget) != nullptr ||
          qobject_cast<const QPlainTextEdit*>(widget) != nullptr ||
          qobject_cast<const QAbstractSlider*>(widget) != nullptr;
+}
+
+bool partOfAScrollArea(const QWidget* widget, const QWidget* window) {
+  for (const QWidget* part = widget->parentWidget(); part != window; part = part->parentWidget())
+    if (qobject_cast<const QAbstractScrollArea*>(part) != nullptr) return true;
+  return false;
 }
 
 }  // namespace
@@ -61,10 +68,8 @@ class AccessibilityTest : public QObject {
     int inputs = 0;
     for (QWidget* window : everyWindow(*suite_))
       for (QWidget* widget : window->findChildren<QWidget*>()) {
-        // The scroll bars inside a multi-line box are the box's own.
-        if (!isInput(widget) ||
-            qobject_cast<QPlainTextEdit*>(widget->parentWidget()->parentWidget()))
-          continue;
+        // The scroll bars inside a multi-line box or a table are its own.
+        if (!isInput(widget) || partOfAScrollArea(widget, window)) continue;
         ++inputs;
         const QString name = spokenName(widget);
         if (name.trimmed().isEmpty() || name == widget->objectName())

@@ -84,7 +84,12 @@ class FlightFormTest : public QObject {
   }
 
   void theEquationHidesOnAClickOnItOrItsLabel() {
+    // The equation lies over the diagram without moving the boxes beneath it.
+    QApplication::processEvents();
+    const QPoint boxesAtLoad = widget("txtTheta")->mapTo(form.get(), QPoint(0, 0));
     menuItem("mnuEquation")->trigger();
+    QApplication::processEvents();
+    QCOMPARE(widget("txtTheta")->mapTo(form.get(), QPoint(0, 0)), boxesAtLoad);
     QVERIFY(widget("pctEquation")->isVisible());
     QTest::mouseClick(widget("lblHide"), Qt::LeftButton);
     QVERIFY(widget("pctEquation")->isHidden());

@@ -1,8 +1,11 @@
 #include <QFont>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include "fields/form_layout.h"
@@ -76,6 +79,56 @@ class FormLayoutTest : public QObject {
 
     QLabel* unit = keepOnOneLine(wrappedLabel(&page, "initial velocity u:  ms-1"));
     QVERIFY(!unit->wordWrap());
+  }
+
+  // Boxes of an Input and an Output group stand in one line down the page, whichever group
+  // has the longer captions or the wider boxes.
+  void alignedColumnsLineUpAcrossGroups() {
+    QWidget page;
+    auto* layout = new QVBoxLayout(&page);
+    auto* input = new QGroupBox(QStringLiteral("Input"), &page);
+    auto* inputGrid = new QGridLayout(input);
+    auto* output = new QGroupBox(QStringLiteral("Output"), &page);
+    auto* outputGrid = new QGridLayout(output);
+    layout->addWidget(input);
+    layout->addWidget(output);
+    auto* track = new QLineEdit(&page);
+    addCaptionedRow(inputGrid, new QLabel(QStringLiteral("Track width of vehicle /metres"), &page),
+                    track);
+    auto* speed = new QLineEdit(&page);
+    speed->setMinimumWidth(300);
+    addCaptionedRow(outputGrid, new QLabel(QStringLiteral("Speed"), &page), speed);
+    inputGrid->setColumnStretch(0, 1);
+    outputGrid->setColumnStretch(0, 1);
+    alignColumns({inputGrid, outputGrid}, 1);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+    QCOMPARE(track->mapTo(&page, QPoint(0, 0)).x(), speed->mapTo(&page, QPoint(0, 0)).x());
+    QCOMPARE(track->width(), speed->width());
+    QVERIFY(track->width() >= 300);
+  }
+
+  // The page's commands stand at the left in their order, Menu and Exit at the right end.
+  void pageButtonsStandAtTheRightOfTheCommands() {
+    QWidget page;
+    auto* calculate = new QPushButton(QStringLiteral("&Calculate"), &page);
+    auto* clear = new QPushButton(QStringLiteral("Clear all &boxes"), &page);
+    auto* menu = new QPushButton(QStringLiteral("&Menu"), &page);
+    auto* exit = new QPushButton(QStringLiteral("E&xit"), &page);
+    auto* layout = new QVBoxLayout(&page);
+    layout->addWidget(new QLineEdit(&page));
+    layout->addLayout(pageButtonRow({calculate, clear}, {menu, exit}));
+    page.resize(800, 100);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+    QVERIFY(calculate->geometry().right() < clear->geometry().left());
+    QVERIFY(clear->geometry().right() < menu->geometry().left());
+    QVERIFY(menu->geometry().right() < exit->geometry().left());
+    // The gap between the two sets takes the width the buttons leave.
+    QVERIFY(menu->geometry().left() - clear->geometry().right() > 300);
+    QCOMPARE(exit->geometry().right(), layout->contentsRect().right());
   }
 };
 

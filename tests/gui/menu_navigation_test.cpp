@@ -138,8 +138,9 @@ class MenuNavigationTest : public QObject {
       captions << item->text();
     }
     QCOMPARE(names, (QStringList{"mnuAuthor", "mnuAbout", "mnuInformation", "mnuInstructions",
-                                 "mnuVersion"}));
-    QCOMPARE(captions, (QStringList{"Author", "About", "Information", "Instructions", "Version"}));
+                                 "mnuVersion", "mnuCheckFigures"}));
+    QCOMPARE(captions, (QStringList{"Author", "About", "Information", "Instructions", "Version",
+                                    "Check figures"}));
   }
 
   void helpInstructionsShowNineLines() {
