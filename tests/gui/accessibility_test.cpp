@@ -1,8 +1,8 @@
 // What a screen reader says for the inputs of every window of the suite.
 
 #include <QAbstractButton>
-#include <QAbstractSlider>
 #include <QAbstractScrollArea>
+#include <QAbstractSlider>
 #include <QAccessible>
 #include <QLineEdit>
 #include <QPlainTextEdit>

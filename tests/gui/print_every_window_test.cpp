@@ -122,10 +122,9 @@ class PrintEveryWindowTest : public QObject {
                                                        .arg(shown.height())));
     }
     printable.sort();
-    QCOMPARE(printable,
-             (QStringList{"frmAlcohol", "frmCheckFigures", "frmCrush", "frmDiagram", "frmMaxspeed",
-                          "frmMomentum", "frmNewton", "frmPartialbraking", "frmReaction",
-                          "frmThrow"}));
+    QCOMPARE(printable, (QStringList{"frmAlcohol", "frmCheckFigures", "frmCrush", "frmDiagram",
+                                     "frmMaxspeed", "frmMomentum", "frmNewton", "frmPartialbraking",
+                                     "frmReaction", "frmThrow"}));
     // Each offer suggested the window's title as the file's name.
     QVERIFY(std::any_of(suggested_.begin(), suggested_.end(), [](const QString& name) {
       return name.endsWith("/Parameter Diagram.pdf");
