@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "fields/form_layout.h"
 
@@ -124,6 +125,13 @@ PartialBrakingForm::PartialBrakingForm(PageHost& host, Dialogs& dialogs)
                      PlanView::kNearsideY);
   plan->placeOnWheel(addCheckBox("chkRo", QString(), page_.chkRo), PlanView::kRearAxleX,
                      PlanView::kOffsideY);
+  // The wheels' boxes carry no caption: a screen reader names each by its wheel.
+  const std::pair<const char*, const char*> wheels[] = {{"chkFn", "Front nearside brake"},
+                                                        {"chkFo", "Front offside brake"},
+                                                        {"chkRn", "Rear nearside brake"},
+                                                        {"chkRo", "Rear offside brake"}};
+  for (const auto& [box, wheel] : wheels)
+    findChild<QCheckBox*>(QString::fromLatin1(box))->setAccessibleName(QString::fromLatin1(wheel));
   auto* brakes = new QVBoxLayout;
   brakes->addWidget(keepOnOneLine(
       addLabel(nullptr, QStringLiteral("Check the boxes for those brakes which are working."))));

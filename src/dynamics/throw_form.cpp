@@ -84,6 +84,7 @@ ThrowForm::ThrowForm(PageHost& host, Dialogs& dialogs)
   // The references box, shown from the menu and hidden by its option button.
   QPlainTextEdit* references = addTextArea("Text2", page_.Text2);
   references->setReadOnly(true);
+  references->setAccessibleName(QStringLiteral("References"));
   references->setMinimumHeight(references->fontMetrics().lineSpacing() * 8);
   QPlainTextEdit* copyNote = addTextArea("Text3", page_.Text3);
   copyNote->setReadOnly(true);

@@ -2,6 +2,10 @@
 // Small layout helpers the page windows share: captions beside their boxes in a grid, labels
 // kept on one line, and bold headings and titles.
 
+#include <QList>
+#include <QPointer>
+#include <utility>
+#include <vector>
 #include <initializer_list>
 
 class QGridLayout;
@@ -34,6 +38,33 @@ void addCaptionedRow(QGridLayout* grid, QLabel* caption, QWidget* box, QLabel* h
 // The same, with the caption kept on one line so that the caption column fits it whole.
 void addOneLineCaptionedRow(QGridLayout* grid, QLabel* caption, QWidget* box);
 
+// The page's widgets in the order the eye reads them: each layout top to bottom and left to
+// right, a grid row by row, a nested layout or frame where it stands; widgets laid on a
+// picture rather than in a layout by their position on it. Hidden widgets keep their place.
+QList<QWidget*> readingOrder(QWidget* page);
+
+// Chains the keyboard's Tab key through the page: every box, option, check box and scroll
+// bar in reading order, then the command buttons in reading order; a table passes Tab on
+// rather than keeping it for its cells. Returns the chain.
+QList<QWidget*> chainTabOrder(QWidget* page);
+
+// The names a screen reader gives a page's inputs (boxes, scroll bars, and option buttons
+// and check boxes without a caption of their own): the captions of the labels beside each
+// one. An input whose form named it already keeps its name.
+class InputNames {
+ public:
+  // Finds the labels beside every input of the page that has no name yet, and names it.
+  void collect(QWidget* page);
+  // Names each input again from its labels' present captions (a handler may change them).
+  void refresh() const;
+
+ private:
+  struct Named {
+    QPointer<QWidget> input;
+    std::vector<QPointer<QWidget>> captions;  // labels, or boxes that serve as headings
+  };
+  std::vector<Named> named_;
+};
 // Makes `column` as wide in every grid as the widest it would be in any of them, so that the
 // captions or boxes of separate groups (Input and Output) stand in one line down the page.
 void alignColumns(std::initializer_list<QGridLayout*> grids, int column);

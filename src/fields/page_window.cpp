@@ -12,7 +12,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QtGlobal>
+#include <algorithm>
 
 #include "fields/checked.h"
 #include "fields/lazy_svg_widget.h"
@@ -136,6 +138,7 @@ void PageWindow::run(const std::function<void()>& handler) {
     boundDialogs_.show(notCalculableMessage());
   }
   binding_.push();
+  inputNames_.refresh();
 }
 
 QLineEdit* PageWindow::addTextBox(const char* name, TextBox& control) {
@@ -148,6 +151,8 @@ QLineEdit* PageWindow::addTextBox(const char* name, TextBox& control) {
 QPlainTextEdit* PageWindow::addTextArea(const char* name, TextBox& control) {
   auto* widget = new QPlainTextEdit(page());
   widget->setObjectName(QString::fromLatin1(name));
+  // Tab goes on to the next control; a tab typed into a box of figures means nothing.
+  widget->setTabChangesFocus(true);
   binding_.bind(widget, control);
   return widget;
 }
@@ -176,6 +181,8 @@ QScrollBar* PageWindow::addScrollBar(const char* name, ScrollBar& control,
   // The arrow keys move the bar the way its arrows point, Right to larger values (Qt's
   // scroll bars invert their keys by default, which suits vertical bars only).
   widget->setInvertedControls(false);
+  // The Tab key reaches the bar like any other input (Qt's bars take no focus by default).
+  widget->setFocusPolicy(Qt::StrongFocus);
   binding_.bind(widget, control);
   scrollBars_.push_back(widget);
   connect(widget, &QScrollBar::valueChanged, this, [this, changeHandler] {
@@ -293,6 +300,22 @@ void PageWindow::releaseScrollBars() {
                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(bar, &release);
   }
+}
+
+void PageWindow::showEvent(QShowEvent* event) {
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    const QList<QWidget*> chain = chainTabOrder(page());
+    inputNames_.collect(page());
+    // The page opens with the focus in its first box, unless the form chose another control.
+    if (focusWidget() == nullptr) {
+      const auto first = std::find_if(chain.begin(), chain.end(), [this](QWidget* widget) {
+        return widget->isVisibleTo(this) && widget->isEnabled();
+      });
+      if (first != chain.end()) (*first)->setFocus(Qt::TabFocusReason);
+    }
+  }
+  QMainWindow::showEvent(event);
 }
 
 void PageWindow::closeEvent(QCloseEvent* event) {

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "fields/binding.h"
+#include "fields/form_layout.h"
 #include "fields/message.h"
 #include "fields/page_host.h"
 
@@ -105,6 +106,8 @@ class PageWindow : public QMainWindow {
   void printSheets(const std::vector<QWidget*>& sheets);
 
   void closeEvent(QCloseEvent* event) override;
+  // On the first show, once the form is laid out: the Tab key's order and the inputs' names.
+  void showEvent(QShowEvent* event) override;
 
  private:
   class BoundDialogs : public Dialogs {
@@ -128,6 +131,8 @@ class PageWindow : public QMainWindow {
   PageHost& host_;
   int running_ = 0;  // handlers of this page under way, one inside the other
   Binding binding_;
+  InputNames inputNames_;
+  bool shownBefore_ = false;
   std::vector<QScrollBar*> scrollBars_;
   BoundDialogs boundDialogs_;
 };

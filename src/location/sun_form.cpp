@@ -107,6 +107,7 @@ SunForm::SunForm(PageHost& host, Dialogs& dialogs)
   QLineEdit* aboveBelow = addTextBox("txtAboveBelow", page_.txtAboveBelow);
   aboveBelow->setMinimumWidth(
       aboveBelow->fontMetrics().horizontalAdvance(QStringLiteral("Below Horizon    ")));
+  aboveBelow->setAccessibleName(QStringLiteral("Sun above or below the horizon"));
   resultGrid->addWidget(aboveBelow, row, 1, 1, 4);
   resultGrid->setRowStretch(row + 1, 1);
 

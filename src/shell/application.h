@@ -23,6 +23,7 @@ class Application : public PageHost {
 
   MenuForm& menu() { return *menu_; }
   PageRegistry& pages() { return registry_; }
+  PrintService& printService() { return printService_; }
 
   void showMenu() override;
   void endProgram() override;

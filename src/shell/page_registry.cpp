@@ -32,4 +32,10 @@ QWidget* PageRegistry::existing(const QString& page) const {
   return found == pages_.end() ? nullptr : found->second.get();
 }
 
+QStringList PageRegistry::names() const {
+  QStringList all;
+  for (const auto& [page, factory] : factories_) all << page;
+  return all;
+}
+
 }  // namespace kelvara

@@ -3,6 +3,7 @@
 // (hidden, never closed) until the program ends, so its boxes keep their contents.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <map>
 #include <memory>
@@ -26,6 +27,8 @@ class PageRegistry {
   QWidget* show(const QString& page);
   // The page if it has been created, else null.
   QWidget* existing(const QString& page) const;
+  // The names of every page that can be shown, created or not, in alphabetical order.
+  QStringList names() const;
 
  private:
   std::map<QString, Factory> factories_;

@@ -1,5 +1,6 @@
 #include "shell/print_service.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -42,7 +43,27 @@ bool paintSheets(const std::vector<QWidget*>& sheets, QPrinter& printer) {
   return painter.end();
 }
 
+// The save-file dialog, asking before it overwrites a file and adding ".pdf" to a name typed
+// without it.
+QString askWithDialog(QWidget& window, const QString& suggested) {
+  QFileDialog dialog(&window, QStringLiteral("No printer is set up: save the page as a PDF file"),
+                     suggested, QStringLiteral("PDF files (*.pdf)"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  const QFileInfo file(suggested);
+  dialog.setDirectory(file.absolutePath());
+  dialog.selectFile(file.fileName());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace
+
+PrintService::PrintService(Dialogs& dialogs)
+    : dialogs_(dialogs),
+      defaultPrinter_([] { return QPrinterInfo::defaultPrinterName(); }),
+      askForPdfFile_(&askWithDialog) {}
 
 bool PrintService::printToPdf(QWidget& window, const QString& path) {
   return sheetsToPdf({&window}, path);
@@ -60,20 +81,22 @@ bool PrintService::sheetsToPdf(const std::vector<QWidget*>& sheets, const QStrin
 void PrintService::printWindow(QWidget& window) { printSheets(window, {&window}); }
 
 void PrintService::printSheets(QWidget& window, const std::vector<QWidget*>& sheets) {
-  const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-  if (!defaultPrinter.isNull()) {
-    QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-    if (paintSheets(sheets, printer)) return;
-    dialogs_.show(Message{{"The page could not be sent to the printer " +
-                           defaultPrinter.printerName().toStdString() + "."},
-                          MessageCode::Exclamation});
+  const QString printerName = defaultPrinter_();
+  if (!printerName.isEmpty()) {
+    const QPrinterInfo printerInfo = QPrinterInfo::printerInfo(printerName);
+    QPrinter printer(printerInfo, QPrinter::HighResolution);
+    if (!printerInfo.isNull() && paintSheets(sheets, printer)) return;
+    dialogs_.show(
+        Message{{"The page could not be sent to the printer " + printerName.toStdString() + "."},
+                MessageCode::Exclamation});
     return;
   }
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString path = QFileDialog::getSaveFileName(
-      &window, QStringLiteral("No printer is set up: save the page as a PDF file"),
-      folder + '/' + window.windowTitle() + QStringLiteral(".pdf"),
-      QStringLiteral("PDF files (*.pdf)"));
+  // A window title may hold a slash, which would read as a folder.
+  QString name = window.windowTitle();
+  name.replace(u'/', u'-');
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!QDir(folder).exists()) folder = QDir::homePath();
+  const QString path = askForPdfFile_(window, folder + u'/' + name + QStringLiteral(".pdf"));
   if (path.isEmpty()) return;
   if (!sheetsToPdf(sheets, path))
     dialogs_.show(Message{{"The page could not be saved as " + path.toStdString() + "."},

@@ -3,6 +3,7 @@
 // machine has no printer the investigator may save the image as a PDF file instead.
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -13,12 +14,22 @@ class Dialogs;
 
 class PrintService {
  public:
-  explicit PrintService(Dialogs& dialogs) : dialogs_(dialogs) {}
+  // The name of the machine's default printer, empty when it has none.
+  using DefaultPrinter = std::function<QString()>;
+  // Asks where to save the page as a PDF file, suggesting a name; empty when cancelled.
+  using AskForPdfFile = std::function<QString(QWidget& window, const QString& suggested)>;
+
+  // Uses the system's default printer and a save-file dialog.
+  explicit PrintService(Dialogs& dialogs);
 
   void printWindow(QWidget& window);
   // Sheets a window lays its contents out on, one a page of the same print; window is the
   // window printing them.
   void printSheets(QWidget& window, const std::vector<QWidget*>& sheets);
+
+  // Replace the printer lookup and the question (tests print to files without a dialog).
+  void setDefaultPrinter(DefaultPrinter printer) { defaultPrinter_ = std::move(printer); }
+  void setAskForPdfFile(AskForPdfFile ask) { askForPdfFile_ = std::move(ask); }
 
   // Writes the window's image, scaled to fit an A4 page, to a PDF file. False when the
   // file could not be written.
@@ -28,6 +39,8 @@ class PrintService {
 
  private:
   Dialogs& dialogs_;
+  DefaultPrinter defaultPrinter_;
+  AskForPdfFile askForPdfFile_;
 };
 
 }  // namespace kelvara
