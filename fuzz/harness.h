@@ -144,6 +144,15 @@ bool showsNonFiniteWord(std::string_view text);
 // Ends the run as a finding: what went wrong, where.
 [[noreturn]] void finding(const std::string& what);
 
+// A page's target: FUZZ_PAGE(NewtonPage, p) { return PageTable{...}; } lists the page's
+// controls for the harness, which builds the page afresh for every input.
+#define FUZZ_PAGE(Page, p)                                                            \
+  static ::kelvara::fuzz::PageTable describePage(Page& p);                           \
+  extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) { \
+    return ::kelvara::fuzz::fuzzPage<Page>(data, size, describePage);                 \
+  }                                                                                   \
+  static ::kelvara::fuzz::PageTable describePage(Page& p)
+
 // The common body of a page's target: builds the page with a FuzzDialogs, lets describe
 // list its controls, and plays the input on it.
 template <class Page, class Describe>

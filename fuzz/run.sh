@@ -3,6 +3,7 @@
 #   fuzz/run.sh [SECONDS | -runs=N] [TARGET...]     (default: 60 seconds each, every target)
 # New inputs go to build/fuzz/corpus/<target>; a finding is kept as
 # build/fuzz/findings/<target>/crash-* (or timeout-*, oom-*) and makes the script fail.
+# FUZZ_MAX_LEN (default 64 bytes, about a dozen actions) bounds the length of an input.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 

@@ -5,16 +5,14 @@
 using namespace kelvara;
 using namespace kelvara::fuzz;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  return fuzzPage<FlightPage>(data, size, [](FlightPage& p) {
-    return PageTable{
-        .boxes = {{FUZZ_CONTROL(p, txtTheta)},
-                  {FUZZ_CONTROL(p, txth)},
-                  {FUZZ_CONTROL(p, txtL)},
-                  {FUZZ_CONTROL(p, txtVmph), {"{#####0.000}  m/s   or   {#####0.000}  mph"}}},
-        .handlers = {FUZZ_HANDLER(p, cmdCalculate_Click), FUZZ_HANDLER(p, cmdClear_Click),
-                     FUZZ_HANDLER(p, mnuNotes_Click), FUZZ_HANDLER(p, mnuEquation_Click),
-                     FUZZ_HANDLER(p, pctEquation_Click), FUZZ_HANDLER(p, lblHide_Click)},
-    };
-  });
+FUZZ_PAGE(FlightPage, p) {
+  return PageTable{
+      .boxes = {{FUZZ_CONTROL(p, txtTheta)},
+                {FUZZ_CONTROL(p, txth)},
+                {FUZZ_CONTROL(p, txtL)},
+                {FUZZ_CONTROL(p, txtVmph), {"{#####0.000}  m/s   or   {#####0.000}  mph"}}},
+      .handlers = {FUZZ_HANDLER(p, cmdCalculate_Click), FUZZ_HANDLER(p, cmdClear_Click),
+                   FUZZ_HANDLER(p, mnuNotes_Click), FUZZ_HANDLER(p, mnuEquation_Click),
+                   FUZZ_HANDLER(p, pctEquation_Click), FUZZ_HANDLER(p, lblHide_Click)},
+  };
 }
