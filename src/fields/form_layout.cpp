@@ -464,6 +464,14 @@ Captions captionsFor(QWidget* input, QWidget* page) {
   return {};
 }
 
+// A caption's text as it stands, marks and all: cheap to read and compare.
+QString rawCaption(const QWidget* caption) {
+  if (const auto* box = qobject_cast<const QLineEdit*>(caption)) return box->text();
+  if (const auto* area = qobject_cast<const QPlainTextEdit*>(caption)) return area->toPlainText();
+  if (const auto* label = qobject_cast<const QLabel*>(caption)) return label->text();
+  return {};
+}
+
 QString captionText(const QWidget* caption) {
   if (const auto* box = qobject_cast<const QLineEdit*>(caption)) return box->text().simplified();
   if (const auto* area = qobject_cast<const QPlainTextEdit*>(caption))
@@ -535,10 +543,34 @@ void InputNames::collect(QWidget* page) {
     }
     if (!captions.empty()) named_.push_back({widget, std::move(captions)});
   }
-  refresh();
+  seen_.clear();
+  for (const Named& named : named_)
+    for (const QPointer<QWidget>& caption : named.captions)
+      if (std::none_of(seen_.begin(), seen_.end(),
+                       [&caption](const Seen& seen) { return seen.caption == caption; }))
+        seen_.push_back({caption, QString()});
+  captionsChanged();
+  nameInputs();
 }
 
-void InputNames::refresh() const {
+bool InputNames::captionsChanged() {
+  bool changed = false;
+  for (Seen& seen : seen_) {
+    if (seen.caption.isNull()) continue;
+    QString text = rawCaption(seen.caption);
+    if (text != seen.text) {
+      seen.text = std::move(text);
+      changed = true;
+    }
+  }
+  return changed;
+}
+
+void InputNames::refresh() {
+  if (captionsChanged()) nameInputs();
+}
+
+void InputNames::nameInputs() const {
   for (const Named& named : named_) {
     if (named.input.isNull()) continue;
     QStringList parts;

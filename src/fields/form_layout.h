@@ -56,14 +56,23 @@ class InputNames {
   // Finds the labels beside every input of the page that has no name yet, and names it.
   void collect(QWidget* page);
   // Names each input again from its labels' present captions (a handler may change them).
-  void refresh() const;
+  // Runs after every handler, a scroll bar's too: when no caption changed it only compares
+  // the captions' texts with those it last saw.
+  void refresh();
 
  private:
   struct Named {
     QPointer<QWidget> input;
     std::vector<QPointer<QWidget>> captions;  // labels, or boxes that serve as headings
   };
+  struct Seen {
+    QPointer<QWidget> caption;
+    QString text;
+  };
+  bool captionsChanged();
+  void nameInputs() const;
   std::vector<Named> named_;
+  std::vector<Seen> seen_;  // every caption once, with its text at the last naming
 };
 // Makes `column` as wide in every grid as the widest it would be in any of them, so that the
 // captions or boxes of separate groups (Input and Output) stand in one line down the page.
