@@ -15,6 +15,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt loads its window-system plug-in at run time, so dpkg-shlibdeps cannot see it; Qt's GUI
+# library only recommends it, and without it the program cannot open a window.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 # Qt finds its text through fontconfig; a plain sans-serif face keeps the pages as drawn.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-dejavu-core)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
