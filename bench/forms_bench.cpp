@@ -18,7 +18,10 @@
 #include <string>
 #include <vector>
 
+#include "bench/examples.h"
 #include "bench/quiet_dialogs.h"
+#include "fields/page_description.h"
+#include "shell/page_logics.h"
 #include "shell/application.h"
 #include "shell/menu_page.h"
 
@@ -90,17 +93,27 @@ QWidget* shownPage(Suite& suite, const char* page) {
   return window;
 }
 
-void type(QWidget* window, const std::vector<std::pair<const char*, const char*>>& boxes) {
-  for (const auto& [name, text] : boxes)
-    window->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
-}
-
 // Moves the bar through every position from its minimum to its maximum, as a held arrow
 // does, each move running the handler; repaintEachStep also paints the page after each move
-// (a slow drag), otherwise the page is painted once at the end.
-void sweep(benchmark::State& state, QWidget* window, const char* bar, bool repaintEachStep,
-           const char* box, const char* lastText) {
-  auto* scrollBar = window->findChild<QScrollBar*>(QString::fromLatin1(bar));
+// (a slow drag), otherwise the page is painted once at the end. The page is first typed as
+// the bar's worked example types it; at the end every box must read as the page logic alone
+// reads after the same sweep.
+void WindowSweep(benchmark::State& state, const char* page, std::string_view bar,
+                 bool repaintEachStep) {
+  Suite suite;
+  QWidget* window = shownPage(suite, page);
+  bench::QuietDialogs dialogs;
+  const std::unique_ptr<PageLogic> logic = openPageLogic(page, dialogs);
+  const PageDescription& description = logic->description();
+  const HandlerDescription& change = *description.handlerFor(bar, Event::Change);
+  for (const ExampleStep& step : bench::sweepExample(page, change.name)->steps) {
+    const ControlDescription* control = description.find(step.control);
+    if (step.kind != ExampleStep::Kind::Set || control->kind != ControlKind::TextBox) continue;
+    giveText(description, *control, step.value);
+    window->findChild<QLineEdit*>(QString::fromStdString(step.control))
+        ->setText(QString::fromStdString(step.value));
+  }
+  auto* scrollBar = window->findChild<QScrollBar*>(QString::fromUtf8(bar.data(), bar.size()));
   double processor = 0.0;
   for (auto _ : state) {
     scrollBar->setValue(scrollBar->minimum());
@@ -118,40 +131,25 @@ void sweep(benchmark::State& state, QWidget* window, const char* bar, bool repai
   state.counters["positions"] = scrollBar->maximum() - scrollBar->minimum() + 1;
   state.counters["thread_cpu_ms"] =
       benchmark::Counter(processor, benchmark::Counter::kAvgIterations);
-  const QString shown = window->findChild<QLineEdit*>(QString::fromLatin1(box))->text();
-  if (shown != QString::fromLatin1(lastText))
-    state.SkipWithError(("at the end of the bar " + std::string(box) + " reads \"" +
-                         shown.toStdString() + "\"").c_str());
-}
 
-void SunSweep(benchmark::State& state, bool repaintEachStep) {
-  Suite suite;
-  QWidget* window = shownPage(suite, "frmSun");
-  type(window, {{"txtYear", "2004"}, {"txtMonth", "3"}, {"txtDay", "21"}, {"txtHour", "12"},
-                {"txtMinutes", "0"}, {"txtLatDeg", "51"}, {"txtLatMin", "30"},
-                {"txtLongDeg", "0"}, {"txtLongMin", "7"}});
-  sweep(state, window, "HScroll1", repaintEachStep, "txtAboveBelow", "Below Horizon");
-}
-
-void QuadraticSweep(benchmark::State& state, bool repaintEachStep) {
-  Suite suite;
-  QWidget* window = shownPage(suite, "frmQuadratic");
-  type(window, {{"txtDeceleration", "7"}, {"txtReaction", "1"}, {"txtDistance", "50"}});
-  sweep(state, window, "HScroll1", repaintEachStep, "txtReaction", "2.50");
-}
-
-void TrailerArticulatedSweep(benchmark::State& state, bool repaintEachStep) {
-  Suite suite;
-  QWidget* window = shownPage(suite, "frmTrailer");
-  type(window, {{"txtd", "7.5"}, {"txtb", "2.5"}, {"txtp", "3.5"}, {"txtm", "0.5"}});
-  sweep(state, window, "HScroll1", repaintEachStep, "txtR", "500.00");
-}
-
-void TrailerRigidSweep(benchmark::State& state, bool repaintEachStep) {
-  Suite suite;
-  QWidget* window = shownPage(suite, "frmTrailer");
-  type(window, {{"txtL", "20"}});
-  sweep(state, window, "HScrollR", repaintEachStep, "txtR2", "500.00");
+  ScrollBar& logicBar = *description.find(bar)->get<ScrollBar>();
+  for (int value = logicBar.minimum; value <= logicBar.maximum; ++value) {
+    logicBar.value = value;
+    change.run();
+  }
+  for (const ControlDescription& control : description.controls) {
+    const TextBox* box = control.get<TextBox>();
+    if (box == nullptr) continue;
+    const QString name = QString::fromUtf8(control.name.data(), control.name.size());
+    const QString shown = window->findChild<QWidget*>(name)->property(
+        control.kind == ControlKind::TextArea ? "plainText" : "text").toString();
+    if (shown != QString::fromStdString(box->text)) {
+      state.SkipWithError(("at the end of the bar " + name.toStdString() + " reads \"" +
+                           shown.toStdString() + "\", not \"" + box->text + "\"")
+                              .c_str());
+      return;
+    }
+  }
 }
 
 double maximum(const std::vector<double>& values) {
@@ -177,22 +175,27 @@ void registerFirstShows() {
   }
 }
 
+// Every scroll bar of every page that has a Change handler, through the real window.
 void registerSweeps() {
-  const std::pair<const char*, void (*)(benchmark::State&, bool)> sweeps[] = {
-      {"Sweep/frmSun.HScroll1", SunSweep},
-      {"Sweep/frmQuadratic.HScroll1", QuadraticSweep},
-      {"Sweep/frmTrailer.HScroll1", TrailerArticulatedSweep},
-      {"Sweep/frmTrailer.HScrollR", TrailerRigidSweep}};
-  for (const auto& [name, function] : sweeps) {
-    for (bool repaint : {false, true}) {
-      benchmark::RegisterBenchmark((std::string(name) + (repaint ? "/repaint_each_step" : "")).c_str(),
-                                   function, repaint)
-          ->UseManualTime()
-          ->Unit(benchmark::kMillisecond)
-          ->Iterations(5)
-          ->Repetitions(3)
-          ->ReportAggregatesOnly(true)
-          ->ComputeStatistics("max", maximum);
+  bench::QuietDialogs dialogs;
+  for (std::string_view page : pageLogicNames()) {
+    const std::unique_ptr<PageLogic> logic = openPageLogic(page, dialogs);
+    for (const ControlDescription& control : logic->description().controls) {
+      if (control.kind != ControlKind::ScrollBar ||
+          logic->description().handlerFor(control.name, Event::Change) == nullptr)
+        continue;
+      const std::string name =
+          "Sweep/" + std::string(page) + "." + std::string(control.name);
+      for (bool repaint : {false, true}) {
+        benchmark::RegisterBenchmark((name + (repaint ? "/repaint_each_step" : "")).c_str(),
+                                     WindowSweep, page.data(), control.name, repaint)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(5)
+            ->Repetitions(3)
+            ->ReportAggregatesOnly(true)
+            ->ComputeStatistics("max", maximum);
+      }
     }
   }
 }

@@ -36,8 +36,13 @@ int main(int argc, char* argv[]) {
   suite.setEndProgram([] {});
   suite.start();
   if (!QTest::qWaitForWindowExposed(&suite.menu())) return 1;
-  auto* start = suite.menu().findChild<QPushButton*>(QStringLiteral("cmdStart"));
-  auto* display = suite.menu().findChild<QLineEdit*>(QStringLiteral("txtStopwatch"));
+  kelvara::MenuForm& menu = suite.menu();
+  const auto named = [&menu](const void* control) {
+    const std::string_view name = menu.description().findAt(control)->name;
+    return menu.findChild<QWidget*>(QString::fromLatin1(name.data(), name.size()));
+  };
+  QWidget* start = named(&menu.logic().cmdStart);
+  auto* display = static_cast<QLineEdit*>(named(&menu.logic().txtStopwatch));
   QTest::mousePress(start, Qt::LeftButton);
   QTest::mouseRelease(start, Qt::LeftButton);
 

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
+#include <fstream>
 #include <unordered_set>
 
 #include "fields/field_text.h"
@@ -82,66 +84,6 @@ std::string Input::text() {
   return literal;
 }
 
-// ---- shapes -------------------------------------------------------------------------------
-
-Shape::Shape(std::string_view pattern) {
-  std::size_t at = 0;
-  while (at < pattern.size()) {
-    const std::size_t open = pattern.find('{', at);
-    if (open != at) {
-      const std::size_t end = open == std::string_view::npos ? pattern.size() : open;
-      pieces_.push_back({Kind::Literal, std::string(pattern.substr(at, end - at))});
-      at = end;
-      continue;
-    }
-    const std::size_t close = pattern.find('}', open);
-    const std::string slot(pattern.substr(open + 1, close - open - 1));
-    if (slot == "~") pieces_.push_back({Kind::Shortest, ""});
-    else if (slot == "n") pieces_.push_back({Kind::Number, ""});
-    else if (slot == "*") pieces_.push_back({Kind::Anything, ""});
-    else pieces_.push_back({Kind::Mask, slot});
-    at = close + 1;
-  }
-  if (pieces_.empty()) pieces_.push_back({Kind::Literal, ""});
-}
-
-bool Shape::matches(std::string_view text) const { return matchFrom(text, 0); }
-
-bool Shape::matchFrom(std::string_view text, std::size_t piece) const {
-  if (piece == pieces_.size()) return text.empty();
-  const Piece& here = pieces_[piece];
-  if (here.kind == Kind::Literal) {
-    if (text.substr(0, here.text.size()) != here.text) return false;
-    return matchFrom(text.substr(here.text.size()), piece + 1);
-  }
-  // A slot ends where the next literal begins, or at the end of the text.
-  if (piece + 1 == pieces_.size()) return slotAccepts(here, text);
-  const std::string& next = pieces_[piece + 1].text;
-  for (std::size_t end = text.find(next); end != std::string_view::npos;
-       end = text.find(next, end + 1)) {
-    if (slotAccepts(here, text.substr(0, end)) && matchFrom(text.substr(end), piece + 1))
-      return true;
-  }
-  return false;
-}
-
-bool Shape::slotAccepts(const Piece& slot, std::string_view token) {
-  switch (slot.kind) {
-    case Kind::Anything: return true;
-    case Kind::Number: return isNumericText(token);
-    case Kind::Shortest: {
-      if (!token.empty() && token.front() == '-') token.remove_prefix(1);
-      return !token.empty() && token.front() != '-' && isNumericText(token) &&
-             shortestText(strictNumber(token)) == token;
-    }
-    case Kind::Mask:
-      return !token.empty() && token.find_first_of(" \t") == std::string_view::npos &&
-             isNumericText(token) && maskFormat(strictNumber(token), slot.text) == token;
-    case Kind::Literal: break;
-  }
-  return false;
-}
-
 // ---- checks -------------------------------------------------------------------------------
 
 bool showsNonFiniteWord(std::string_view text) {
@@ -181,15 +123,118 @@ int FuzzDialogs::show(const Message& message) {
 
 namespace {
 
+// The page as the player sees it: what can be typed, pressed, moved, chosen and ticked.
+struct Box {
+  std::string name;
+  TextBox* box;
+  std::vector<Shape> shapes;  // what the page writes into it
+  bool typeable;
+  bool echoesTyping;
+  std::function<void()> change;  // the box's Change handler, if it has one
+};
+
+struct Caption {
+  std::string name;
+  Label* label;
+};
+
+struct Handler {
+  std::string name;
+  std::function<void()> run;
+  const ControlDescription* control;  // pressed only while enabled and shown; null: always
+};
+
+struct Scroll {
+  std::string name;
+  ScrollBar* bar;
+  std::function<void()> change;
+};
+
+struct OptionChoice {
+  std::string name;
+  OptionButton* option;
+  std::function<void()> click;
+};
+
+struct Check {
+  std::string name;
+  CheckBox* box;
+  std::function<void()> click;
+};
+
+struct PageTable {
+  std::vector<Box> boxes;
+  std::vector<Handler> handlers;
+  std::vector<Caption> captions;
+  std::vector<Scroll> scrolls;
+  std::vector<std::vector<OptionChoice>> optionGroups;
+  std::vector<Check> checks;
+};
+
+bool shownAndEnabled(const ControlDescription& control) {
+  return std::visit([](const auto* c) { return c->enabled && c->visible; }, control.state);
+}
+
+std::function<void()> handlerOf(const PageDescription& page, std::string_view control,
+                                Event event) {
+  const HandlerDescription* handler = page.handlerFor(control, event);
+  return handler == nullptr ? std::function<void()>() : handler->run;
+}
+
+PageTable tableOf(const PageDescription& page, const std::vector<ExtraAction>& extras = {}) {
+  PageTable table;
+  for (const ControlDescription& c : page.controls) {
+    const std::string name(c.name);
+    if (TextBox* box = c.get<TextBox>()) {
+      table.boxes.push_back({name, box, c.shapes, c.role != Role::Fixed, c.echoesTyping,
+                             handlerOf(page, c.name, Event::Change)});
+    } else if (Label* label = c.get<Label>()) {
+      table.captions.push_back({name, label});
+    } else if (ScrollBar* bar = c.get<ScrollBar>()) {
+      table.scrolls.push_back({name, bar, handlerOf(page, c.name, Event::Change)});
+    } else if (OptionButton* option = c.get<OptionButton>()) {
+      if (c.group >= static_cast<int>(table.optionGroups.size()))
+        table.optionGroups.resize(static_cast<std::size_t>(c.group) + 1);
+      table.optionGroups[static_cast<std::size_t>(c.group)].push_back(
+          {name, option, handlerOf(page, c.name, Event::Click)});
+    } else if (CheckBox* check = c.get<CheckBox>()) {
+      table.checks.push_back({name, check, handlerOf(page, c.name, Event::Click)});
+    }
+  }
+  // Buttons, menu items, the pictures and labels that answer a click, and double clicks;
+  // options and check boxes are chosen and ticked instead of clicked.
+  for (const HandlerDescription& handler : page.handlers) {
+    const ControlDescription* control = page.find(handler.control);
+    const bool chosen = control != nullptr && (control->kind == ControlKind::Option ||
+                                                control->kind == ControlKind::CheckBox);
+    if (handler.event == Event::Load || handler.event == Event::Change ||
+        (chosen && handler.event != Event::DoubleClick))
+      continue;
+    table.handlers.push_back({handler.name, handler.run, control});
+  }
+  for (const ExtraAction& extra : extras)
+    table.handlers.push_back({extra.name, extra.run, nullptr});
+  return table;
+}
+
 class Player {
  public:
-  Player(Input& input, FuzzDialogs& dialogs, const PageTable& table)
-      : input_(input), dialogs_(dialogs), table_(table) {
+  Player(Input& input, FuzzDialogs& dialogs, const PageDescription& page,
+         const std::vector<ExtraAction>& extras)
+      : input_(input), dialogs_(dialogs), table_(tableOf(page, extras)) {
     for (const Box& box : table_.boxes) held_.insert(box.box->text);
     for (const Caption& caption : table_.captions) atLoad_.push_back(caption.label->caption);
   }
 
   void play() {
+    // No text with figures in it shows a failed figure when the page opens (prose and the
+    // word "Infinity" may stand in a fixed text).
+    const auto atLoad = [](const std::string& name, const std::string& text) {
+      if (text.find_first_of("0123456789") != std::string::npos && showsNonFiniteWord(text))
+        finding("at load: " + name + " shows \"" + text + "\"");
+    };
+    for (const Box& box : table_.boxes) atLoad(box.name, box.box->text);
+    for (const Caption& caption : table_.captions) atLoad(caption.name, caption.label->caption);
     check("at load", snapshot());
     while (!input_.done()) step();
   }
@@ -232,8 +277,7 @@ class Player {
   void press() {
     if (table_.handlers.empty()) return;
     const Handler& handler = table_.handlers[input_.pick(table_.handlers.size())];
-    if (handler.button != nullptr && (!handler.button->enabled || !handler.button->visible))
-      return;
+    if (handler.control != nullptr && !shownAndEnabled(*handler.control)) return;
     run(handler.name, handler.run);
   }
 
@@ -337,7 +381,7 @@ class Player {
 
   Input& input_;
   FuzzDialogs& dialogs_;
-  const PageTable& table_;
+  const PageTable table_;
   std::unordered_set<std::string> held_;  // every text any box has held, typed or checked
   std::vector<std::string> typed_;
   std::vector<std::string> atLoad_;
@@ -345,15 +389,98 @@ class Player {
 
 }  // namespace
 
-void exercise(Input& input, FuzzDialogs& dialogs, const PageTable& table) {
+// ---- seeds ----------------------------------------------------------------------------------
+
+int SeedDialogs::show(const Message& message) {
+  if ((message.code & MessageCode::YesNo) != MessageCode::YesNo) return Answer::Ok;
+  const int answer = next_ < answers_.size() ? answers_[next_++] : Answer::No;
+  bytes_.push_back(answer == Answer::Yes ? 0 : 1);  // as FuzzDialogs reads it
+  return answer;
+}
+
+void encodeExample(const PageDescription& page, const WorkedExample& example,
+                   std::vector<std::uint8_t>& bytes) {
+  const PageTable table = tableOf(page);
+  const auto indexOf = [](const auto& list, std::string_view name) {
+    std::size_t i = 0;
+    while (i < list.size() && list[i].name != name) ++i;
+    return i;
+  };
+  const auto index = [](std::size_t i) { return static_cast<std::uint8_t>(i); };
+  for (const ExampleStep& step : example.steps) {
+    if (step.kind == ExampleStep::Kind::Run) {
+      // Options, check boxes and scroll bars ran their handlers as they were given.
+      const std::size_t h = indexOf(table.handlers, step.control);
+      if (h == table.handlers.size()) continue;
+      bytes.insert(bytes.end(), {1, index(h)});
+      table.handlers[h].run();
+      continue;
+    }
+    const std::string& value = step.value;
+    if (const std::size_t b = indexOf(table.boxes, step.control); b < table.boxes.size()) {
+      const Box& box = table.boxes[b];
+      if (!box.typeable || value.size() > 255) continue;
+      bytes.insert(bytes.end(), {0, index(b), 255, index(value.size())});
+      bytes.insert(bytes.end(), value.begin(), value.end());
+      box.box->text = value;
+      if (box.change) box.change();
+    } else if (const std::size_t c = indexOf(table.checks, step.control); c < table.checks.size()) {
+      const Check& check = table.checks[c];
+      if (check.box->value == (value == "True")) continue;
+      bytes.insert(bytes.end(), {4, index(c)});
+      check.box->value = !check.box->value;
+      if (check.click) check.click();
+    } else if (const std::size_t s = indexOf(table.scrolls, step.control); s < table.scrolls.size()) {
+      ScrollBar& bar = *table.scrolls[s].bar;
+      const int offset = std::stoi(value) - bar.minimum;
+      bytes.insert(bytes.end(), {2, index(s), 4, index(offset & 0xFF), index(offset >> 8)});
+      if (moveScrollBar(bar, std::stoi(value))) table.scrolls[s].change();
+    } else {
+      for (std::size_t g = 0; g < table.optionGroups.size(); ++g) {
+        const auto& group = table.optionGroups[g];
+        const std::size_t o = indexOf(group, step.control);
+        if (o == group.size() || value != "True" || group[o].option->value) continue;
+        bytes.insert(bytes.end(), {3, index(g), index(o)});
+        for (const OptionChoice& other : group) other.option->value = false;
+        group[o].option->value = true;
+        if (group[o].click) group[o].click();
+      }
+    }
+  }
+}
+
+void writeSeedsIfAsked(const char* program, std::string_view page, const ExampleEncoder& encode) {
+  const char* folder = std::getenv("KELVARA_FUZZ_SEEDS");
+  if (folder == nullptr) return;
+  std::string target = program;
+  target = target.substr(target.find_last_of('/') + 1);
+  if (target.rfind("fuzz_", 0) == 0) target.erase(0, 5);
+  const std::filesystem::path where = std::filesystem::path(folder) / target;
+  std::filesystem::create_directories(where);
+  int number = 0;
+  for (const WorkedExample& example : workedExamples()) {
+    if (example.page != page) continue;
+    const std::vector<std::uint8_t> bytes = encode(example);
+    std::ofstream file(where / ("example-" + std::to_string(++number)), std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+  }
+  std::fprintf(stderr, "%d seeds in %s\n", number, where.c_str());
+  std::exit(0);
+}
+
+void exercise(Input& input, FuzzDialogs& dialogs, const PageDescription& page,
+              const std::vector<ExtraAction>& extras) {
   trail().clear();
-  Player player(input, dialogs, table);
+  Player player(input, dialogs, page, extras);
   player.play();
   // KELVARA_FUZZ_TRACE=1 shows what an input did: run a target on one file to read a seed.
   if (std::getenv("KELVARA_FUZZ_TRACE") == nullptr) return;
   for (const std::string& action : trail()) std::fprintf(stderr, "%s\n", action.c_str());
-  for (const Box& box : table.boxes)
-    std::fprintf(stderr, "  %s = \"%s\"\n", box.name, box.box->text.c_str());
+  for (const ControlDescription& control : page.controls)
+    if (const TextBox* box = control.get<TextBox>())
+      std::fprintf(stderr, "  %.*s = \"%s\"\n", static_cast<int>(control.name.size()),
+                   control.name.data(), box->text.c_str());
 }
 
 }  // namespace kelvara::fuzz

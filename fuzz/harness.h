@@ -3,18 +3,20 @@
 // investigator's actions (typing into a box, pressing a button or menu entry, moving a
 // scroll bar, choosing an option, ticking a check box), a Dialogs that answers Yes or No
 // from the same bytes, and the checks made after every handler and before every message
-// box. A target only lists its page's controls and handlers in a PageTable.
+// box. A target only names its page: the controls, handlers and the shapes of what the page
+// writes come from the page's own description.
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <set>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
-#include "fields/controls.h"
 #include "fields/message.h"
+#include "fields/page_description.h"
+#include "shell/worked_examples.h"
 
 namespace kelvara::fuzz {
 
@@ -41,84 +43,6 @@ class Input {
 // double, blanks, letters, radix prefixes, commas, bare exponents, the empty text.
 const std::vector<std::string>& awkwardTexts();
 
-// What a box written by its page may hold, as a pattern of literal text and slots:
-// "{###0.000}" a number through that mask, "{~}" a shortest text (a minus sign may stand
-// before it), "{n}" any decimal number as typed, "{*}" any text at all. For example
-// "{###0.000}  m/s  or  {###0.000} mph".
-class Shape {
- public:
-  Shape(const char* pattern) : Shape(std::string_view(pattern)) {}  // NOLINT: a table entry
-  explicit Shape(std::string_view pattern);
-  bool matches(std::string_view text) const;
-  bool isLiteral() const { return pieces_.size() == 1 && pieces_[0].kind == Kind::Literal; }
-
- private:
-  enum class Kind { Literal, Mask, Shortest, Number, Anything };
-  struct Piece {
-    Kind kind;
-    std::string text;  // the literal or the mask
-  };
-  bool matchFrom(std::string_view text, std::size_t piece) const;
-  static bool slotAccepts(const Piece& slot, std::string_view token);
-
-  std::vector<Piece> pieces_;
-};
-
-struct Box {
-  const char* name;
-  TextBox* box;
-  // What the page writes into it; empty for a box the page only reads (or only clears).
-  std::vector<Shape> shapes = {};
-  bool typeable = true;  // false for a read-only box
-  // A box whose text the page rewrites from what was typed (in capitals, say): not checked.
-  bool echoesTyping = false;
-  std::function<void()> change = {};  // the box's Change handler, if it has one
-};
-
-struct Caption {
-  const char* name;
-  Label* label;
-};
-
-struct Handler {
-  const char* name;
-  std::function<void()> run;
-  const CommandButton* button = nullptr;  // pressed only while enabled
-};
-
-struct Scroll {
-  const char* name;
-  ScrollBar* bar;
-  std::function<void()> change;
-};
-
-struct OptionChoice {
-  const char* name;
-  OptionButton* option;
-  std::function<void()> click = {};
-};
-
-struct Check {
-  const char* name;
-  CheckBox* box;
-  std::function<void()> click = {};
-};
-
-struct PageTable {
-  std::vector<Box> boxes;
-  std::vector<Handler> handlers;
-  std::vector<Caption> captions = {};
-  std::vector<Scroll> scrolls = {};
-  std::vector<std::vector<OptionChoice>> optionGroups = {};
-  std::vector<Check> checks = {};
-};
-
-// Table entries with the control's own name: FUZZ_CONTROL(page, txtu) gives "txtu", &page.txtu;
-// FUZZ_HANDLER(page, cmdClear_Click) a handler entry, optionally gated by its button.
-#define FUZZ_CONTROL(page, member) #member, &(page).member
-#define FUZZ_HANDLER(page, handler, ...) \
-  ::kelvara::fuzz::Handler { #handler, [&page] { (page).handler(); }, __VA_ARGS__ }
-
 // Answers Yes or No from the input; checks the page on screen, and the message's own
 // lines, before answering.
 class FuzzDialogs : public Dialogs {
@@ -133,9 +57,16 @@ class FuzzDialogs : public Dialogs {
   Input& input_;
 };
 
-// Plays the input's actions on the page described by table, checking after each one.
-// Aborts with a description of the fault on the first finding.
-void exercise(Input& input, FuzzDialogs& dialogs, const PageTable& table);
+// An action of a target's own besides the page's handlers (time passing on a clock).
+struct ExtraAction {
+  std::string name;
+  std::function<void()> run;
+};
+
+// Plays the input's actions on the described page, checking after each one. Aborts with a
+// description of the fault on the first finding.
+void exercise(Input& input, FuzzDialogs& dialogs, const PageDescription& page,
+              const std::vector<ExtraAction>& extras = {});
 
 // True when text shows "nan" or "inf" as a word or inside a number, as a failed figure
 // would: "information" and "Infinity typed" are words, "-nan", "inf", "1.#INF" are not.
@@ -144,25 +75,78 @@ bool showsNonFiniteWord(std::string_view text);
 // Ends the run as a finding: what went wrong, where.
 [[noreturn]] void finding(const std::string& what);
 
-// A page's target: FUZZ_PAGE(NewtonPage, p) { return PageTable{...}; } lists the page's
-// controls for the harness, which builds the page afresh for every input.
-#define FUZZ_PAGE(Page, p)                                                            \
-  static ::kelvara::fuzz::PageTable describePage(Page& p);                           \
-  extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) { \
-    return ::kelvara::fuzz::fuzzPage<Page>(data, size, describePage);                 \
-  }                                                                                   \
-  static ::kelvara::fuzz::PageTable describePage(Page& p)
+// A page built as its window builds it: with the dialogs, unless it is a page of fixed
+// texts that shows no message.
+template <class Page>
+Page openPage(Dialogs& dialogs) {
+  if constexpr (std::is_constructible_v<Page, Dialogs&>)
+    return Page(dialogs);
+  else
+    return Page();
+}
 
-// The common body of a page's target: builds the page with a FuzzDialogs, lets describe
-// list its controls, and plays the input on it.
-template <class Page, class Describe>
-int fuzzPage(const std::uint8_t* data, std::size_t size, Describe describe) {
+// A page's target: FUZZ_PAGE(NewtonPage) builds the page afresh for every input, runs its
+// Load handlers as its window does, and plays the input on it.
+template <class Page>
+int fuzzPage(const std::uint8_t* data, std::size_t size) {
   Input input(data, size);
   FuzzDialogs dialogs(input);
-  Page page(dialogs);
-  const PageTable table = describe(page);
-  exercise(input, dialogs, table);
+  Page page = openPage<Page>(dialogs);
+  const PageDescription description = page.describe();
+  description.load();
+  exercise(input, dialogs, description);
   return 0;
 }
+
+// ---- Seeds: each worked example of the page, as the input bytes that play it.
+
+// Answers the Yes/No boxes from an example's answers (No once they run out), writing the
+// byte the harness reads for each answer where the box asks for it.
+class SeedDialogs : public Dialogs {
+ public:
+  SeedDialogs(const std::vector<int>& answers, std::vector<std::uint8_t>& bytes)
+      : answers_(answers), bytes_(bytes) {}
+  int show(const Message& message) override;
+
+ private:
+  std::vector<int> answers_;
+  std::size_t next_ = 0;
+  std::vector<std::uint8_t>& bytes_;
+};
+
+// Appends to bytes the actions that play the example on the described page, which was
+// built with a SeedDialogs writing to the same bytes; the actions are played as encoded.
+void encodeExample(const PageDescription& page, const WorkedExample& example,
+                   std::vector<std::uint8_t>& bytes);
+
+using ExampleEncoder = std::function<std::vector<std::uint8_t>(const WorkedExample&)>;
+// With KELVARA_FUZZ_SEEDS=<folder> set, writes every example of the page as
+// <folder>/<target>/example-N (the target named after the program, fuzz_<target>) and ends.
+void writeSeedsIfAsked(const char* program, std::string_view page, const ExampleEncoder& encode);
+
+template <class Page>
+void seedsIfAsked(const char* program) {
+  std::vector<std::uint8_t> unused;
+  SeedDialogs none({}, unused);
+  Page named = openPage<Page>(none);
+  writeSeedsIfAsked(program, named.describe().page, [](const WorkedExample& example) {
+    std::vector<std::uint8_t> bytes;
+    SeedDialogs dialogs(example.answers, bytes);
+    Page page = openPage<Page>(dialogs);
+    const PageDescription description = page.describe();
+    description.load();
+    encodeExample(description, example, bytes);
+    return bytes;
+  });
+}
+
+#define FUZZ_PAGE(Page)                                                               \
+  extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {                           \
+    ::kelvara::fuzz::seedsIfAsked<::kelvara::Page>((*argv)[0]);                       \
+    return 0;                                                                         \
+  }                                                                                   \
+  extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) { \
+    return ::kelvara::fuzz::fuzzPage<::kelvara::Page>(data, size);                    \
+  }
 
 }  // namespace kelvara::fuzz

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <array>
 #include <vector>
 
 #include "fields/form_layout.h"
@@ -22,59 +23,46 @@ namespace kelvara {
 
 namespace {
 
-using Handler = void (CrushPage::*)();
+using Item = MenuItem CrushPage::*;
 
 struct CategoryItems {
-  Handler vehicle1;
-  Handler vehicle2;
+  Item vehicle1;
+  Item vehicle2;
 };
 
 // One row per entry of crush::kVehicleCategories, in its order.
-constexpr CategoryItems kCategoryHandlers[crush::kCategoryCount] = {
-    {&CrushPage::mnuMinicar1_Click, &CrushPage::mnuMinicar2_Click},
-    {&CrushPage::mnuSmallcar1_Click, &CrushPage::mnuSmallcar2_Click},
-    {&CrushPage::mnuFamilycar1_Click, &CrushPage::mnuFamilycar2_Click},
-    {&CrushPage::mnuLargecar1_Click, &CrushPage::mnuLargecar2_Click},
-    {&CrushPage::mnuVerylargecar1_Click, &CrushPage::mnuVerylargecar2_Click},
-    {&CrushPage::mnuVan1_Click, &CrushPage::mnuVan2_Click},
-    {&CrushPage::mnuVanlarge1_Click, &CrushPage::mnuVanlarge2_Click},
-    {&CrushPage::mnuMPVsmall1_Click, &CrushPage::mnuMPVsmall2_Click},
-    {&CrushPage::mnuMPVlarge1_Click, &CrushPage::mnuMPVlarge2_Click},
-    {&CrushPage::mnuPickupsmall1_Click, &CrushPage::mnuPickupsmall2_Click},
-    {&CrushPage::mnuPickuplarge1_Click, &CrushPage::mnuPickuplarge2_Click},
-    {&CrushPage::mnuTruck1_Click, &CrushPage::mnuTruck2_Click},
+constexpr CategoryItems kCategoryItems[crush::kCategoryCount] = {
+    {&CrushPage::mnuMinicar1, &CrushPage::mnuMinicar2},
+    {&CrushPage::mnuSmallcar1, &CrushPage::mnuSmallcar2},
+    {&CrushPage::mnuFamilycar1, &CrushPage::mnuFamilycar2},
+    {&CrushPage::mnuLargecar1, &CrushPage::mnuLargecar2},
+    {&CrushPage::mnuVerylargecar1, &CrushPage::mnuVerylargecar2},
+    {&CrushPage::mnuVan1, &CrushPage::mnuVan2},
+    {&CrushPage::mnuVanlarge1, &CrushPage::mnuVanlarge2},
+    {&CrushPage::mnuMPVsmall1, &CrushPage::mnuMPVsmall2},
+    {&CrushPage::mnuMPVlarge1, &CrushPage::mnuMPVlarge2},
+    {&CrushPage::mnuPickupsmall1, &CrushPage::mnuPickupsmall2},
+    {&CrushPage::mnuPickuplarge1, &CrushPage::mnuPickuplarge2},
+    {&CrushPage::mnuTruck1, &CrushPage::mnuTruck2},
 };
 
 struct TypeItem {
-  const char* name;
+  Item item;
   const char* caption;
-  Handler handler;
 };
-
-// The labels and option buttons that take the report's light background.
-constexpr const char* kReportBackground[] = {
-    "lblVehiclemodel", "lblStiffnessA",  "lblStiffnessB",  "lblDamageWidth", "lblCrush",
-    "lblC1",           "lblC2",          "lblC3",          "lblC4",          "lblC5",
-    "lblC6",           "lblCrushTitle",  "lblVehicle1",    "lblVehicle2",    "lblForcedirection",
-    "lblMomentarm",    "lblMass",        "lblDeltaV",      "lblInput",       "lblOutput",
-    "lblEnergy",       "lblImpactforce", "lblBarrierspeed", "opt2readings",  "opt4readings",
-    "opt6readings"};
-// The buttons the report leaves out.
-constexpr const char* kReportHidden[] = {"cmdClear2", "cmdCalculate7", "cmdEdit",
-                                         "cmdExit7",  "cmdMenu7",      "cmdDiagram"};
 
 // Everything the report print changes on the page, kept so that the page is put back
 // exactly as it was however the print ends.
 class ReportState {
  public:
-  explicit ReportState(QWidget& window) : window_(window), focus_(window.focusWidget()) {
+  // background: the labels and option buttons that take the report's light background;
+  // hidden: the buttons the report leaves out.
+  ReportState(QWidget& window, const std::vector<QWidget*>& background,
+              const std::vector<QWidget*>& hidden)
+      : window_(window), focus_(window.focusWidget()) {
     keepBackground(&window);
-    for (const char* name : kReportBackground)
-      if (auto* widget = window.findChild<QWidget*>(QString::fromLatin1(name)))
-        keepBackground(widget);
-    for (const char* name : kReportHidden)
-      if (auto* widget = window.findChild<QWidget*>(QString::fromLatin1(name)))
-        buttons_.push_back({widget, widget->isHidden()});
+    for (QWidget* widget : background) keepBackground(widget);
+    for (QWidget* widget : hidden) buttons_.push_back({widget, widget->isHidden()});
   }
 
   ReportState(const ReportState&) = delete;
@@ -135,148 +123,130 @@ class ReportState {
 }  // namespace
 
 CrushForm::CrushForm(PageHost& host, Dialogs& dialogs)
-    : PageWindow(host, dialogs, "frmCrush", QStringLiteral("Crush Analysis")),
-      host_(host),
-      page_(PageWindow::dialogs()) {
+    : PageWindow(host, dialogs), host_(host), page_(PageWindow::dialogs()) {
+  describe(page_.describe());
   // Menus, left to right.
   for (int vehicle : {1, 2}) {
     QMenu* menu = vehicle == 1
-                      ? addMenu("mnuVehicle1category", QStringLiteral("Vehicle 1 Category"))
-                      : addMenu("mnuVehicle2category", QStringLiteral("Vehicle 2 Category"));
+                      ? addMenu(page_.mnuVehicle1category, QStringLiteral("Vehicle 1 Category"))
+                      : addMenu(page_.mnuVehicle2category, QStringLiteral("Vehicle 2 Category"));
     for (std::size_t row = 0; row < crush::kCategoryCount; ++row) {
       const crush::VehicleCategory& category = crush::kVehicleCategories[row];
-      const QString name =
-          QStringLiteral("mnu%1%2").arg(QString::fromLatin1(category.item)).arg(vehicle);
-      const Handler handler =
-          vehicle == 1 ? kCategoryHandlers[row].vehicle1 : kCategoryHandlers[row].vehicle2;
-      addMenuItem(menu, name.toLatin1().constData(),
-                  QString::fromUtf8(vehicle == 1 ? category.caption1 : category.caption2),
-                  [this, handler] { (page_.*handler)(); });
+      const Item item = vehicle == 1 ? kCategoryItems[row].vehicle1 : kCategoryItems[row].vehicle2;
+      addMenuItem(menu, page_.*item,
+                  QString::fromUtf8(vehicle == 1 ? category.caption1 : category.caption2));
     }
   }
-  const TypeItem types1[] = {{"mnuFront1", "Front", &CrushPage::mnuFront1_Click},
-                             {"mnuRear1", "Rear", &CrushPage::mnuRear1_Click},
-                             {"mnuSide1", "Side", &CrushPage::mnuSide1_Click}};
-  const TypeItem types2[] = {{"mnuFront2", "Front", &CrushPage::mnuFront2_Click},
-                             {"mnuRear2", "Rear", &CrushPage::mnuRear2_Click},
-                             {"mnuSide2", "Side", &CrushPage::mnuSide2_Click}};
-  QMenu* collision1 = addMenu("mnuCollisiontype1", QStringLiteral("Collision Type Vehicle 1"));
-  for (const TypeItem& item : types1)
-    addMenuItem(collision1, item.name, QString::fromLatin1(item.caption),
-                [this, handler = item.handler] { (page_.*handler)(); });
-  QMenu* collision2 = addMenu("mnuCollisiontype2", QStringLiteral("Collision type vehicle 2"));
-  for (const TypeItem& item : types2)
-    addMenuItem(collision2, item.name, QString::fromLatin1(item.caption),
-                [this, handler = item.handler] { (page_.*handler)(); });
-  QMenu* help = addMenu("mnuHelp", QStringLiteral("Help and Instructions"));
-  addMenuItem(help, "mnuInstructions", QStringLiteral("Instructions"),
-              [this] { page_.mnuInstructions_Click(); });
-  addMenuItem(help, "mnuAbout", QStringLiteral("About"), [this] { page_.mnuAbout_Click(); });
-  addMenuItem(help, "mnuLimitations", QStringLiteral("Limitations"),
-              [this] { page_.mnuLimitations_Click(); });
-  addMenuBarItem("mnuPrintform", QStringLiteral("Print Form"), [this] { mnuPrintform_Click(); });
+  const TypeItem types1[] = {{&CrushPage::mnuFront1, "Front"},
+                             {&CrushPage::mnuRear1, "Rear"},
+                             {&CrushPage::mnuSide1, "Side"}};
+  const TypeItem types2[] = {{&CrushPage::mnuFront2, "Front"},
+                             {&CrushPage::mnuRear2, "Rear"},
+                             {&CrushPage::mnuSide2, "Side"}};
+  QMenu* collision1 = addMenu(page_.mnuCollisiontype1, QStringLiteral("Collision Type Vehicle 1"));
+  for (const TypeItem& type : types1)
+    addMenuItem(collision1, page_.*type.item, QString::fromLatin1(type.caption));
+  QMenu* collision2 = addMenu(page_.mnuCollisiontype2, QStringLiteral("Collision type vehicle 2"));
+  for (const TypeItem& type : types2)
+    addMenuItem(collision2, page_.*type.item, QString::fromLatin1(type.caption));
+  QMenu* help = addMenu(page_.mnuHelp, QStringLiteral("Help and Instructions"));
+  addMenuItem(help, page_.mnuInstructions, QStringLiteral("Instructions"));
+  addMenuItem(help, page_.mnuAbout, QStringLiteral("About"));
+  addMenuItem(help, page_.mnuLimitations, QStringLiteral("Limitations"));
+  addMenuBarItem(page_.mnuPrintform, QStringLiteral("Print Form"),
+                 [this] { mnuPrintform_Click(); });
+
+  // The labels and option buttons that take the report's light background, and the buttons
+  // the report leaves out.
+  const auto onReport = [this](auto* widget) {
+    reportBackground_.push_back(widget);
+    return widget;
+  };
+  const auto leftOffReport = [this](QPushButton* button) {
+    reportHidden_.push_back(button);
+    return button;
+  };
 
   // Columns: captions, the reading heads, vehicle 1, vehicle 2, the readings options.
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(12);
   int row = 0;
   const auto caption = [&](QLabel* label) { grid->addWidget(keepOnOneLine(label), row, 0, 1, 2); };
-  const auto pair = [&](const char* name, const QString& text, const char* box1, TextBox& control1,
-                        const char* box2, TextBox& control2) {
-    caption(addLabel(name, text));
-    grid->addWidget(addTextBox(box1, control1), row, 2);
-    grid->addWidget(addTextBox(box2, control2), row, 3);
+  // A caption and the two vehicles' boxes beside it; returns the boxes.
+  const auto pair = [&](Label& name, TextBox& control1, TextBox& control2) {
+    caption(onReport(addLabel(name)));
+    const std::array<QLineEdit*, 2> boxes{addTextBox(control1), addTextBox(control2)};
+    grid->addWidget(boxes[0], row, 2);
+    grid->addWidget(boxes[1], row, 3);
     ++row;
+    return boxes;
   };
 
-  grid->addWidget(headingLabel(addLabel("lblInput", QStringLiteral("Input")), 1.0), row, 0);
-  grid->addWidget(headingLabel(addLabel("lblVehicle1", QStringLiteral("Vehicle 1")), 1.0), row, 2,
+  grid->addWidget(headingLabel(onReport(addLabel(page_.lblInput)), 1.0), row, 0);
+  grid->addWidget(headingLabel(onReport(addLabel(page_.lblVehicle1)), 1.0), row, 2,
                   Qt::AlignHCenter);
-  grid->addWidget(headingLabel(addLabel("lblVehicle2", QStringLiteral("Vehicle 2")), 1.0), row, 3,
+  grid->addWidget(headingLabel(onReport(addLabel(page_.lblVehicle2)), 1.0), row, 3,
                   Qt::AlignHCenter);
   ++row;
-  pair("lblVehiclemodel", QStringLiteral("Vehicle model      (eg Ford Focus)"), "txtVehicle1model",
-       page_.txtVehicle1model, "txtVehicle2model", page_.txtVehicle2model);
-  pair("lblStiffnessA", QStringLiteral("Stiffness Coefficient A"), "txtCoefficientA1",
-       page_.txtCoefficientA1, "txtCoefficientA2", page_.txtCoefficientA2);
-  pair("lblStiffnessB", QStringLiteral("Stiffness Coefficient B"), "txtCoefficientB1",
-       page_.txtCoefficientB1, "txtCoefficientB2", page_.txtCoefficientB2);
-  pair("lblDamageWidth", QStringLiteral("Width of damage, cm"), "txtWidthdamage1",
-       page_.txtWidthdamage1, "txtWidthdamage2", page_.txtWidthdamage2);
+  pair(page_.lblVehiclemodel, page_.txtVehicle1model, page_.txtVehicle2model);
+  pair(page_.lblStiffnessA, page_.txtCoefficientA1, page_.txtCoefficientA2);
+  pair(page_.lblStiffnessB, page_.txtCoefficientB1, page_.txtCoefficientB2);
+  pair(page_.lblDamageWidth, page_.txtWidthdamage1, page_.txtWidthdamage2);
 
   // Crush readings: one row per reading, its head beside the two vehicles' cells.
   const int crushRow = row;
-  QLabel* crush =
-      keepOnOneLine(addLabel("lblCrush", QStringLiteral("Crush measurements, cm:       ")));
+  QLabel* crush = keepOnOneLine(onReport(addLabel(page_.lblCrush)));
   grid->addWidget(crush, crushRow, 0, 6, 1, Qt::AlignTop);
   struct Reading {
-    const char* head;
     Label& label;
-    const char* cell1;
     TextBox& box1;
-    const char* cell2;
     TextBox& box2;
   };
   const Reading readings[] = {
-      {"lblC1", page_.lblC1, "txtC11", page_.txtC11, "txtC12", page_.txtC12},
-      {"lblC2", page_.lblC2, "txtC21", page_.txtC21, "txtC22", page_.txtC22},
-      {"lblC3", page_.lblC3, "txtC31", page_.txtC31, "txtC32", page_.txtC32},
-      {"lblC4", page_.lblC4, "txtC41", page_.txtC41, "txtC42", page_.txtC42},
-      {"lblC5", page_.lblC5, "txtC51", page_.txtC51, "txtC52", page_.txtC52},
-      {"lblC6", page_.lblC6, "txtC61", page_.txtC61, "txtC62", page_.txtC62}};
+      {page_.lblC1, page_.txtC11, page_.txtC12}, {page_.lblC2, page_.txtC21, page_.txtC22},
+      {page_.lblC3, page_.txtC31, page_.txtC32}, {page_.lblC4, page_.txtC41, page_.txtC42},
+      {page_.lblC5, page_.txtC51, page_.txtC52}, {page_.lblC6, page_.txtC61, page_.txtC62}};
   for (const Reading& reading : readings) {
-    QLabel* head = keepOnOneLine(addLabel(reading.head, reading.label));
+    QLabel* head = keepOnOneLine(onReport(addLabel(reading.label)));
     grid->addWidget(head, row, 1);
-    grid->addWidget(addTextBox(reading.cell1, reading.box1), row, 2);
-    grid->addWidget(addTextBox(reading.cell2, reading.box2), row, 3);
+    grid->addWidget(addTextBox(reading.box1), row, 2);
+    grid->addWidget(addTextBox(reading.box2), row, 3);
     ++row;
   }
   auto* options = new QVBoxLayout;
   QButtonGroup* group = addOptionGroup();
-  options->addWidget(addOptionButton("opt2readings", QStringLiteral("2 measurements"),
-                                     page_.opt2readings, group,
-                                     [this] { page_.opt2readings_Click(); }));
-  options->addWidget(addOptionButton("opt4readings", QStringLiteral("4 measurements"),
-                                     page_.opt4readings, group,
-                                     [this] { page_.opt4readings_Click(); }));
-  options->addWidget(addOptionButton("opt6readings", QStringLiteral("6 measurements"),
-                                     page_.opt6readings, group,
-                                     [this] { page_.opt6readings_Click(); }));
+  options->addWidget(
+      onReport(addOptionButton(page_.opt2readings, QStringLiteral("2 measurements"), group)));
+  options->addWidget(
+      onReport(addOptionButton(page_.opt4readings, QStringLiteral("4 measurements"), group)));
+  options->addWidget(
+      onReport(addOptionButton(page_.opt6readings, QStringLiteral("6 measurements"), group)));
   options->addStretch(1);
   grid->addLayout(options, crushRow, 4, 6, 1);
 
-  pair("lblForcedirection", QStringLiteral(" Force direction to surface normal angle, degrees "),
-       "txtForceangle1", page_.txtForceangle1, "txtForceangle2", page_.txtForceangle2);
-  pair("lblMomentarm", QStringLiteral(" CofG to Force Direction (moment arm) cm"), "txth1",
-       page_.txth1, "txth2", page_.txth2);
-  pair("lblMass", QStringLiteral(" Mass of vehicle, kg"), "txtMass1", page_.txtMass1, "txtMass2",
-       page_.txtMass2);
+  pair(page_.lblForcedirection, page_.txtForceangle1, page_.txtForceangle2);
+  pair(page_.lblMomentarm, page_.txth1, page_.txth2);
+  pair(page_.lblMass, page_.txtMass1, page_.txtMass2);
 
-  grid->addWidget(headingLabel(addLabel("lblOutput", QStringLiteral("Output")), 1.0), row++, 0);
-  pair("lblEnergy", QStringLiteral(" Energy dissipated in Joules"), "txtEnergy1", page_.txtEnergy1,
-       "txtEnergy2", page_.txtEnergy2);
-  pair("lblImpactforce", QStringLiteral(" Maximum impact force, Newtons"), "txtForce1",
-       page_.txtForce1, "txtForce2", page_.txtForce2);
-  pair("lblBarrierspeed", QStringLiteral(" Equivalent Barrier Speed, mph"), "txtEBS1",
-       page_.txtEBS1, "txtEBS2", page_.txtEBS2);
-  pair("lblDeltaV", QStringLiteral("                        Delta V"), "txtDeltaV1",
-       page_.txtDeltaV1, "txtDeltaV2", page_.txtDeltaV2);
+  grid->addWidget(headingLabel(onReport(addLabel(page_.lblOutput)), 1.0), row++, 0);
+  pair(page_.lblEnergy, page_.txtEnergy1, page_.txtEnergy2);
+  pair(page_.lblImpactforce, page_.txtForce1, page_.txtForce2);
+  pair(page_.lblBarrierspeed, page_.txtEBS1, page_.txtEBS2);
+  const std::array<QLineEdit*, 2> deltaV =
+      pair(page_.lblDeltaV, page_.txtDeltaV1, page_.txtDeltaV2);
   grid->setColumnStretch(2, 1);
   grid->setColumnStretch(3, 1);
 
-  auto* buttons = pageButtonRow({addButton("cmdCalculate7", QStringLiteral("&Calculate"), nullptr,
-                                           [this] { page_.cmdCalculate7_Click(); }),
-                                 addButton("cmdEdit", QStringLiteral("&Edit cells"), nullptr,
-                                           [this] { page_.cmdEdit_Click(); }),
-                                 addButton("cmdClear2", QStringLiteral("C&lear all cells"), nullptr,
-                                           [this] { page_.cmdClear2_Click(); }),
-                                 addButton("cmdDiagram", QStringLiteral("Paramater Diagram"),
-                                           nullptr, [this] { goToPage("frmDiagram"); })},
-                                {addMenuButton("cmdMenu7"), addExitButton("cmdExit7")});
+  auto* buttons = pageButtonRow(
+      {leftOffReport(addButton(page_.cmdCalculate7, QStringLiteral("&Calculate"))),
+       leftOffReport(addButton(page_.cmdEdit, QStringLiteral("&Edit cells"))),
+       leftOffReport(addButton(page_.cmdClear2, QStringLiteral("C&lear all cells"))),
+       leftOffReport(addButton(page_.cmdDiagram, QStringLiteral("Paramater Diagram"),
+                               [this] { goToPage("frmDiagram"); }))},
+      {leftOffReport(addMenuButton(page_.cmdMenu7)), leftOffReport(addExitButton(page_.cmdExit7))});
 
-  QLabel* title = titleLabel(addLabel("lblCrushTitle", QStringLiteral("Crush Analysis")), 1.5);
-  QLineEdit* credit = addTextBox("Text1", page_.Text1);
-  credit->setReadOnly(true);
+  QLabel* title = titleLabel(onReport(addLabel(page_.lblCrushTitle)), 1.5);
+  QLineEdit* credit = addTextBox(page_.Text1);
   credit->setFrame(false);
   credit->setFocusPolicy(Qt::NoFocus);
 
@@ -292,15 +262,14 @@ CrushForm::CrushForm(PageHost& host, Dialogs& dialogs)
   // Wide enough for a delta V with its m/s figure.
   const QFontMetrics metrics = credit->fontMetrics();
   const int resultWidth = metrics.horizontalAdvance(QStringLiteral("0000.0 mph  or  0000.0 m/s  "));
-  for (const char* name : {"txtDeltaV1", "txtDeltaV2"})
-    findChild<QLineEdit*>(QString::fromLatin1(name))->setMinimumWidth(resultWidth);
-  resize(sizeHint().expandedTo(QSize(900, 700)));
-
+  for (QLineEdit* box : deltaV) box->setMinimumWidth(resultWidth);
+  // The labels show their captions before the window takes its size from them.
   binding().push();
+  resize(sizeHint().expandedTo(QSize(900, 700)));
 }
 
 void CrushForm::mnuPrintform_Click() {
-  ReportState kept(*this);
+  ReportState kept(*this, reportBackground_, reportHidden_);
   kept.applyReportLook();
   host_.printWindow(*this);
 }

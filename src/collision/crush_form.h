@@ -2,6 +2,9 @@
 // The crush analysis window: both vehicles' data, the category and collision-type menus,
 // the results, the report print and the way to the parameter diagram.
 
+#include <QWidget>
+#include <vector>
+
 #include "collision/crush_page.h"
 #include "fields/page_window.h"
 
@@ -21,6 +24,8 @@ class CrushForm : public PageWindow {
  private:
   PageHost& host_;
   CrushPage page_;
+  std::vector<QWidget*> reportBackground_;  // what the report lays on its light background
+  std::vector<QWidget*> reportHidden_;      // the buttons the report leaves out
 };
 
 }  // namespace kelvara

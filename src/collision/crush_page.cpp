@@ -248,3 +248,160 @@ void CrushPage::mnuLimitations_Click() { dialogs_.show(kLimitations); }
 void CrushPage::mnuAbout_Click() { dialogs_.show(kAbout); }
 
 }  // namespace kelvara
+
+namespace kelvara {
+
+PageDescription CrushPage::describe() {
+  PageDescription d("frmCrush", "Crush Analysis");
+  constexpr Nature measured = Nature::Measured;
+  constexpr const char* kDeltaV = "{########0.0} mph  or  {########0.0} m/s";
+  d.menu("mnuVehicle1category", mnuVehicle1category);
+  d.menuItem("mnuMinicar1", mnuMinicar1, [this] { mnuMinicar1_Click(); });
+  d.menuItem("mnuSmallcar1", mnuSmallcar1, [this] { mnuSmallcar1_Click(); });
+  d.menuItem("mnuFamilycar1", mnuFamilycar1, [this] { mnuFamilycar1_Click(); });
+  d.menuItem("mnuLargecar1", mnuLargecar1, [this] { mnuLargecar1_Click(); });
+  d.menuItem("mnuVerylargecar1", mnuVerylargecar1, [this] { mnuVerylargecar1_Click(); });
+  d.menuItem("mnuVan1", mnuVan1, [this] { mnuVan1_Click(); });
+  d.menuItem("mnuVanlarge1", mnuVanlarge1, [this] { mnuVanlarge1_Click(); });
+  d.menuItem("mnuMPVsmall1", mnuMPVsmall1, [this] { mnuMPVsmall1_Click(); });
+  d.menuItem("mnuMPVlarge1", mnuMPVlarge1, [this] { mnuMPVlarge1_Click(); });
+  d.menuItem("mnuPickupsmall1", mnuPickupsmall1, [this] { mnuPickupsmall1_Click(); });
+  d.menuItem("mnuPickuplarge1", mnuPickuplarge1, [this] { mnuPickuplarge1_Click(); });
+  d.menuItem("mnuTruck1", mnuTruck1, [this] { mnuTruck1_Click(); });
+  d.menu("mnuVehicle2category", mnuVehicle2category);
+  d.menuItem("mnuMinicar2", mnuMinicar2, [this] { mnuMinicar2_Click(); });
+  d.menuItem("mnuSmallcar2", mnuSmallcar2, [this] { mnuSmallcar2_Click(); });
+  d.menuItem("mnuFamilycar2", mnuFamilycar2, [this] { mnuFamilycar2_Click(); });
+  d.menuItem("mnuLargecar2", mnuLargecar2, [this] { mnuLargecar2_Click(); });
+  d.menuItem("mnuVerylargecar2", mnuVerylargecar2, [this] { mnuVerylargecar2_Click(); });
+  d.menuItem("mnuVan2", mnuVan2, [this] { mnuVan2_Click(); });
+  d.menuItem("mnuVanlarge2", mnuVanlarge2, [this] { mnuVanlarge2_Click(); });
+  d.menuItem("mnuMPVsmall2", mnuMPVsmall2, [this] { mnuMPVsmall2_Click(); });
+  d.menuItem("mnuMPVlarge2", mnuMPVlarge2, [this] { mnuMPVlarge2_Click(); });
+  d.menuItem("mnuPickupsmall2", mnuPickupsmall2, [this] { mnuPickupsmall2_Click(); });
+  d.menuItem("mnuPickuplarge2", mnuPickuplarge2, [this] { mnuPickuplarge2_Click(); });
+  d.menuItem("mnuTruck2", mnuTruck2, [this] { mnuTruck2_Click(); });
+  d.menu("mnuCollisiontype1", mnuCollisiontype1);
+  d.menuItem("mnuFront1", mnuFront1, [this] { mnuFront1_Click(); });
+  d.menuItem("mnuRear1", mnuRear1, [this] { mnuRear1_Click(); });
+  d.menuItem("mnuSide1", mnuSide1, [this] { mnuSide1_Click(); });
+  d.menu("mnuCollisiontype2", mnuCollisiontype2);
+  d.menuItem("mnuFront2", mnuFront2, [this] { mnuFront2_Click(); });
+  d.menuItem("mnuRear2", mnuRear2, [this] { mnuRear2_Click(); });
+  d.menuItem("mnuSide2", mnuSide2, [this] { mnuSide2_Click(); });
+  d.menu("mnuHelp", mnuHelp);
+  d.menuItem("mnuInstructions", mnuInstructions, [this] { mnuInstructions_Click(); });
+  d.menuItem("mnuAbout", mnuAbout, [this] { mnuAbout_Click(); });
+  d.menuItem("mnuLimitations", mnuLimitations, [this] { mnuLimitations_Click(); });
+  d.menuItem("mnuPrintform", mnuPrintform, WindowCommand::Print);
+
+  d.label("lblCrushTitle", lblCrushTitle);
+  d.label("lblInput", lblInput);
+  d.label("lblVehicle1", lblVehicle1);
+  d.label("lblVehicle2", lblVehicle2);
+  d.label("lblVehiclemodel", lblVehiclemodel);
+  d.input("txtVehicle1model", txtVehicle1model, "Vehicle model (eg Ford Focus) Vehicle 1",
+          Nature::Text);
+  d.input("txtVehicle2model", txtVehicle2model, "Vehicle model (eg Ford Focus) Vehicle 2",
+          Nature::Text);
+  d.label("lblStiffnessA", lblStiffnessA);
+  d.both("txtCoefficientA1", txtCoefficientA1, "Stiffness Coefficient A Vehicle 1", measured,
+         {"{~}"});
+  d.both("txtCoefficientA2", txtCoefficientA2, "Stiffness Coefficient A Vehicle 2", measured,
+         {"{~}"});
+  d.label("lblStiffnessB", lblStiffnessB);
+  d.both("txtCoefficientB1", txtCoefficientB1, "Stiffness Coefficient B Vehicle 1", measured,
+         {"{~}"});
+  d.both("txtCoefficientB2", txtCoefficientB2, "Stiffness Coefficient B Vehicle 2", measured,
+         {"{~}"});
+  d.label("lblDamageWidth", lblDamageWidth);
+  d.input("txtWidthdamage1", txtWidthdamage1, "Width of damage, cm Vehicle 1", measured);
+  d.input("txtWidthdamage2", txtWidthdamage2, "Width of damage, cm Vehicle 2", measured);
+  d.label("lblCrush", lblCrush);
+  d.label("lblC1", lblC1);
+  d.input("txtC11", txtC11, "Crush measurements, cm: C1 Vehicle 1", measured);
+  d.input("txtC12", txtC12, "Crush measurements, cm: C1 Vehicle 2", measured);
+  d.label("lblC2", lblC2);
+  d.input("txtC21", txtC21, "Crush measurements, cm: C2 Vehicle 1", measured);
+  d.input("txtC22", txtC22, "Crush measurements, cm: C2 Vehicle 2", measured);
+  d.label("lblC3", lblC3);
+  d.input("txtC31", txtC31, "Crush measurements, cm: C3 Vehicle 1", measured);
+  d.input("txtC32", txtC32, "Crush measurements, cm: C3 Vehicle 2", measured);
+  d.label("lblC4", lblC4);
+  d.input("txtC41", txtC41, "Crush measurements, cm: C4 Vehicle 1", measured);
+  d.input("txtC42", txtC42, "Crush measurements, cm: C4 Vehicle 2", measured);
+  d.label("lblC5", lblC5);
+  d.input("txtC51", txtC51, "Crush measurements, cm: C5 Vehicle 1", measured);
+  d.input("txtC52", txtC52, "Crush measurements, cm: C5 Vehicle 2", measured);
+  d.label("lblC6", lblC6);
+  d.input("txtC61", txtC61, "Crush measurements, cm: C6 Vehicle 1", measured);
+  d.input("txtC62", txtC62, "Crush measurements, cm: C6 Vehicle 2", measured);
+  d.option("opt2readings", opt2readings, "2 measurements", 0, [this] { opt2readings_Click(); });
+  d.option("opt4readings", opt4readings, "4 measurements", 0, [this] { opt4readings_Click(); });
+  d.option("opt6readings", opt6readings, "6 measurements", 0, [this] { opt6readings_Click(); });
+  d.label("lblForcedirection", lblForcedirection);
+  d.input("txtForceangle1", txtForceangle1,
+          "Force direction to surface normal angle, degrees Vehicle 1", measured);
+  d.input("txtForceangle2", txtForceangle2,
+          "Force direction to surface normal angle, degrees Vehicle 2", measured);
+  d.label("lblMomentarm", lblMomentarm);
+  d.input("txth1", txth1, "CofG to Force Direction (moment arm) cm Vehicle 1", measured);
+  d.input("txth2", txth2, "CofG to Force Direction (moment arm) cm Vehicle 2", measured);
+  d.label("lblMass", lblMass);
+  d.input("txtMass1", txtMass1, "Mass of vehicle, kg Vehicle 1", measured);
+  d.input("txtMass2", txtMass2, "Mass of vehicle, kg Vehicle 2", measured);
+  d.label("lblOutput", lblOutput);
+  d.label("lblEnergy", lblEnergy);
+  d.result("txtEnergy1", txtEnergy1, "Energy dissipated in Joules Vehicle 1", {"{########0}"});
+  d.result("txtEnergy2", txtEnergy2, "Energy dissipated in Joules Vehicle 2", {"{########0}"});
+  d.label("lblImpactforce", lblImpactforce);
+  d.result("txtForce1", txtForce1, "Maximum impact force, Newtons Vehicle 1", {"{########0}"});
+  d.result("txtForce2", txtForce2, "Maximum impact force, Newtons Vehicle 2", {"{########0}"});
+  d.label("lblBarrierspeed", lblBarrierspeed);
+  d.result("txtEBS1", txtEBS1, "Equivalent Barrier Speed, mph Vehicle 1", {"{########0.0}"});
+  d.result("txtEBS2", txtEBS2, "Equivalent Barrier Speed, mph Vehicle 2", {"{########0.0}"});
+  d.label("lblDeltaV", lblDeltaV);
+  d.result("txtDeltaV1", txtDeltaV1, "Delta V Vehicle 1", {kDeltaV});
+  d.result("txtDeltaV2", txtDeltaV2, "Delta V Vehicle 2", {kDeltaV});
+  d.button("cmdCalculate7", cmdCalculate7, [this] { cmdCalculate7_Click(); });
+  d.button("cmdEdit", cmdEdit, [this] { cmdEdit_Click(); });
+  d.button("cmdClear2", cmdClear2, [this] { cmdClear2_Click(); });
+  d.button("cmdDiagram", cmdDiagram);
+  d.button("cmdMenu7", cmdMenu7, WindowCommand::Menu);
+  d.button("cmdExit7", cmdExit7, WindowCommand::Exit);
+  d.fixed("Text1", Text1);
+
+  d.calculation("Crush energy and delta V", {"cmdCalculate7_Click"},
+                {&txtCoefficientA1,
+                 &txtCoefficientA2,
+                 &txtCoefficientB1,
+                 &txtCoefficientB2,
+                 &txtWidthdamage1,
+                 &txtWidthdamage2,
+                 &txtC11,
+                 &txtC12,
+                 &txtC21,
+                 &txtC22,
+                 &txtC31,
+                 &txtC32,
+                 &txtC41,
+                 &txtC42,
+                 &txtC51,
+                 &txtC52,
+                 &txtC61,
+                 &txtC62,
+                 &opt2readings,
+                 &opt4readings,
+                 &opt6readings,
+                 &txtForceangle1,
+                 &txtForceangle2,
+                 &txth1,
+                 &txth2,
+                 &txtMass1,
+                 &txtMass2},
+                {&txtEnergy1, &txtEnergy2, &txtForce1, &txtForce2, &txtEBS1, &txtEBS2, &txtDeltaV1,
+                 &txtDeltaV2});
+  return d;
+}
+
+}  // namespace kelvara

@@ -8,27 +8,56 @@
 #include "collision/crush_categories.h"
 #include "fields/controls.h"
 #include "fields/message.h"
+#include "fields/page_description.h"
 
 namespace kelvara {
 
 class CrushPage {
  public:
   explicit CrushPage(Dialogs& dialogs);
+  PageDescription describe();
 
+  // Menus: a vehicle category and a collision type per vehicle, help, and Print Form.
+  MenuItem mnuVehicle1category;
+  MenuItem mnuMinicar1, mnuSmallcar1, mnuFamilycar1, mnuLargecar1, mnuVerylargecar1, mnuVan1,
+      mnuVanlarge1, mnuMPVsmall1, mnuMPVlarge1, mnuPickupsmall1, mnuPickuplarge1, mnuTruck1;
+  MenuItem mnuVehicle2category;
+  MenuItem mnuMinicar2, mnuSmallcar2, mnuFamilycar2, mnuLargecar2, mnuVerylargecar2, mnuVan2,
+      mnuVanlarge2, mnuMPVsmall2, mnuMPVlarge2, mnuPickupsmall2, mnuPickuplarge2, mnuTruck2;
+  MenuItem mnuCollisiontype1, mnuFront1, mnuRear1, mnuSide1;
+  MenuItem mnuCollisiontype2, mnuFront2, mnuRear2, mnuSide2;
+  MenuItem mnuHelp, mnuInstructions, mnuAbout, mnuLimitations, mnuPrintform;
+
+  Label lblInput{"Input"}, lblVehicle1{"Vehicle 1"}, lblVehicle2{"Vehicle 2"};
+  Label lblVehiclemodel{"Vehicle model      (eg Ford Focus)"};
   TextBox txtVehicle1model, txtVehicle2model;
+  Label lblStiffnessA{"Stiffness Coefficient A"};
   TextBox txtCoefficientA1, txtCoefficientA2;
+  Label lblStiffnessB{"Stiffness Coefficient B"};
   TextBox txtCoefficientB1, txtCoefficientB2;
+  Label lblDamageWidth{"Width of damage, cm"};
   TextBox txtWidthdamage1, txtWidthdamage2;
+  Label lblCrush{"Crush measurements, cm:       "};
   // txtC<reading><vehicle>.
   TextBox txtC11, txtC21, txtC31, txtC41, txtC51, txtC61;
   TextBox txtC12, txtC22, txtC32, txtC42, txtC52, txtC62;
+  Label lblForcedirection{" Force direction to surface normal angle, degrees "};
   TextBox txtForceangle1, txtForceangle2;
+  Label lblMomentarm{" CofG to Force Direction (moment arm) cm"};
   TextBox txth1, txth2;
+  Label lblMass{" Mass of vehicle, kg"};
   TextBox txtMass1, txtMass2;
+  Label lblOutput{"Output"};
+  Label lblEnergy{" Energy dissipated in Joules"};
   TextBox txtEnergy1, txtEnergy2;
+  Label lblImpactforce{" Maximum impact force, Newtons"};
   TextBox txtForce1, txtForce2;
+  Label lblBarrierspeed{" Equivalent Barrier Speed, mph"};
   TextBox txtEBS1, txtEBS2;
+  Label lblDeltaV{"                        Delta V"};
   TextBox txtDeltaV1, txtDeltaV2;
+  CommandButton cmdCalculate7, cmdEdit, cmdClear2, cmdDiagram, cmdMenu7, cmdExit7;
+  Label lblCrushTitle{"Crush Analysis"};
   TextBox Text1;  // credit line
   Label lblC1, lblC2, lblC3, lblC4, lblC5, lblC6;
   OptionButton opt2readings, opt4readings, opt6readings;

@@ -36,73 +36,62 @@ QWidget* keepPlace(QWidget* widget) {
 }  // namespace
 
 CycleForm::CycleForm(PageHost& host, Dialogs& dialogs)
-    : PageWindow(host, dialogs, "frmCycle", QStringLiteral("Motorcycle crush")),
-      page_(PageWindow::dialogs()) {
+    : PageWindow(host, dialogs), page_(PageWindow::dialogs()) {
+  describe(page_.describe());
+
   // Motorcycle.
   auto* motorcycle = new QGroupBox(page());
   auto* motorcycleGrid = new QGridLayout(motorcycle);
-  addSpanning(motorcycleGrid,
-              oneLineHeading(addLabel("lblMotorcycle", QStringLiteral("Motorcycle crush")), 1.3));
-  addSpanning(motorcycleGrid, oneLineHeading(addLabel("lblInput", QStringLiteral("Input")), 1.05));
+  addSpanning(motorcycleGrid, oneLineHeading(addLabel(page_.lblMotorcycle), 1.3));
+  addSpanning(motorcycleGrid, oneLineHeading(addLabel(page_.lblInput), 1.05));
   addOneLineCaptionedRow(motorcycleGrid,
                          addLabel(nullptr, QStringLiteral("Mass of motorcycle in kg")),
-                         addTextBox("txtMass", page_.txtMass));
+                         addTextBox(page_.txtMass));
   addOneLineCaptionedRow(motorcycleGrid,
                          addLabel(nullptr, QStringLiteral("Frontal crush depth in metres")),
-                         addTextBox("txtCrush", page_.txtCrush));
-  addSpanning(motorcycleGrid,
-              addLabel("Label4", QStringLiteral("Crush should be greater than 0.23 metres")));
-  addSpanning(motorcycleGrid,
-              oneLineHeading(addLabel("lblOutput", QStringLiteral("Output")), 1.05));
-  QLineEdit* motorcycleSpeed = addTextBox("txtEbs", page_.txtEbs);
+                         addTextBox(page_.txtCrush));
+  addSpanning(motorcycleGrid, addLabel(page_.Label4));
+  addSpanning(motorcycleGrid, oneLineHeading(addLabel(page_.lblOutput), 1.05));
+  QLineEdit* motorcycleSpeed = addTextBox(page_.txtEbs);
   addOneLineCaptionedRow(motorcycleGrid,
                          addLabel(nullptr, QStringLiteral("Equivalent barrier speed ")),
                          motorcycleSpeed);
   auto* motorcycleButtons =
-      pageButtonRow({addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
-                               [this] { page_.cmdCalculate_Click(); }),
-                     addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
-                               [this] { page_.cmdClear_Click(); })},
-                    {addMenuButton("cmdMenu"), addExitButton("cmdExit")});
+      pageButtonRow({addButton(page_.cmdCalculate, QStringLiteral("&Calculate")),
+                     addButton(page_.cmdClear, QStringLiteral("Clear all &boxes"))},
+                    {addMenuButton(page_.cmdMenu), addExitButton(page_.cmdExit)});
   motorcycleGrid->addLayout(motorcycleButtons, motorcycleGrid->rowCount(), 0, 1, 2);
   motorcycleGrid->setColumnStretch(1, 1);
 
   // Pole or narrow object.
   auto* narrow = new QGroupBox(page());
   auto* narrowGrid = new QGridLayout(narrow);
-  addSpanning(narrowGrid,
-              oneLineHeading(addLabel("lblPole", QStringLiteral("Pole or narrow crush")), 1.3));
-  addSpanning(narrowGrid, oneLineHeading(addLabel("lblInp", QStringLiteral("Input")), 1.05));
+  addSpanning(narrowGrid, oneLineHeading(addLabel(page_.lblPole), 1.3));
+  addSpanning(narrowGrid, oneLineHeading(addLabel(page_.lblInp), 1.05));
   addOneLineCaptionedRow(narrowGrid, addLabel(nullptr, QStringLiteral("Mass of car in kg")),
-                         addTextBox("txtMassofcar", page_.txtMassofcar));
+                         addTextBox(page_.txtMassofcar));
   addOneLineCaptionedRow(narrowGrid, addLabel(nullptr, QStringLiteral("Crush depth in metres")),
-                         addTextBox("txtCrushdepth", page_.txtCrushdepth));
-  addSpanning(narrowGrid, oneLineHeading(addLabel("lblOutp", QStringLiteral("Output")), 1.05));
-  QLineEdit* narrowSpeed = addTextBox("txtEbs2", page_.txtEbs2);
+                         addTextBox(page_.txtCrushdepth));
+  addSpanning(narrowGrid, oneLineHeading(addLabel(page_.lblOutp), 1.05));
+  QLineEdit* narrowSpeed = addTextBox(page_.txtEbs2);
   addOneLineCaptionedRow(narrowGrid, addLabel(nullptr, QStringLiteral("Equivalent barrier speed")),
                          narrowSpeed);
-  auto* narrowButtons = pageButtonRow({addButton("cmdCalc", QStringLiteral("C&alculate"), nullptr,
-                                                 [this] { page_.cmdCalc_Click(); }),
-                                       addButton("cmdClear2", QStringLiteral("Clear all &boxes"),
-                                                 nullptr, [this] { page_.cmdClear2_Click(); })},
-                                      {addMenuButton("cmdMenu2"), addExitButton("cmdExit2")});
+  auto* narrowButtons =
+      pageButtonRow({addButton(page_.cmdCalc, QStringLiteral("C&alculate")),
+                     addButton(page_.cmdClear2, QStringLiteral("Clear all &boxes"))},
+                    {addMenuButton(page_.cmdMenu2), addExitButton(page_.cmdExit2)});
   narrowGrid->addLayout(narrowButtons, narrowGrid->rowCount(), 0, 1, 2);
   narrowGrid->setColumnStretch(1, 1);
   narrowGrid->setRowStretch(narrowGrid->rowCount() - 2, 1);
 
   // The equations, each under its calculator; a click on a picture or caption hides it.
-  QLabel* motorcycleTitle = addLabel("Label3", page_.Label3);
-  QWidget* motorcycleEquation = addPicture(
-      "Picture2", QStringLiteral(":/collision/cycle_motorcycle_equation.svg"), page_.Picture2);
-  QLabel* motorcycleHint = addLabel("Label2", page_.Label2);
-  onClick(motorcycleEquation, [this] { page_.Picture2_Click(); });
-  onClick(motorcycleHint, [this] { page_.Label2_Click(); });
-  onClick(motorcycleTitle, [this] { page_.Label3_Click(); });
-  QLabel* narrowCaption = addLabel("Label1", page_.Label1);
-  QWidget* narrowEquation = addPicture(
-      "Picture1", QStringLiteral(":/collision/cycle_narrow_equation.svg"), page_.Picture1);
-  onClick(narrowEquation, [this] { page_.Picture1_Click(); });
-  onClick(narrowCaption, [this] { page_.Label1_Click(); });
+  QLabel* motorcycleTitle = addLabel(page_.Label3);
+  QWidget* motorcycleEquation =
+      addPicture(page_.Picture2, QStringLiteral(":/collision/cycle_motorcycle_equation.svg"));
+  QLabel* motorcycleHint = addLabel(page_.Label2);
+  QLabel* narrowCaption = addLabel(page_.Label1);
+  QWidget* narrowEquation =
+      addPicture(page_.Picture1, QStringLiteral(":/collision/cycle_narrow_equation.svg"));
   for (QWidget* widget : {static_cast<QWidget*>(motorcycleTitle), motorcycleEquation,
                           static_cast<QWidget*>(motorcycleHint),
                           static_cast<QWidget*>(narrowCaption), narrowEquation})
@@ -123,8 +112,7 @@ CycleForm::CycleForm(PageHost& host, Dialogs& dialogs)
   narrowColumn->addWidget(narrowEquation, 0, Qt::AlignLeft);
   narrowColumn->addStretch(1);
 
-  QLineEdit* credit = addTextBox("Text1", page_.Text1);
-  credit->setReadOnly(true);
+  QLineEdit* credit = addTextBox(page_.Text1);
 
   auto* layout = new QGridLayout(page());
   layout->addLayout(motorcycleColumn, 0, 0);
@@ -134,11 +122,9 @@ CycleForm::CycleForm(PageHost& host, Dialogs& dialogs)
   layout->setColumnStretch(0, 1);
   layout->setColumnStretch(1, 1);
 
-  addMenuBarItem("mnuMotorcycle", QStringLiteral("Motorcycle Crush Equation"),
-                 [this] { page_.mnuMotorcycle_Click(); });
-  addMenuBarItem("mnuNarrow", QStringLiteral("Narrow Crush Equation"),
-                 [this] { page_.mnuNarrow_Click(); });
-  addMenuBarItem("mnuNotes", QStringLiteral("Notes"), [this] { page_.mnuNotes_Click(); });
+  addMenuBarItem(page_.mnuMotorcycle, QStringLiteral("Motorcycle Crush Equation"));
+  addMenuBarItem(page_.mnuNarrow, QStringLiteral("Narrow Crush Equation"));
+  addMenuBarItem(page_.mnuNotes, QStringLiteral("Notes"));
 
   // Wide enough for a speed with its mph figure.
   const QFontMetrics metrics = motorcycleSpeed->fontMetrics();

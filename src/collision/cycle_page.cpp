@@ -129,3 +129,49 @@ void CyclePage::showNarrowEquation(bool shown) {
 void CyclePage::mnuNotes_Click() { dialogs_.show(kNotes); }
 
 }  // namespace kelvara
+
+namespace kelvara {
+
+PageDescription CyclePage::describe() {
+  PageDescription d("frmCycle", "Motorcycle crush");
+  constexpr Nature measured = Nature::Measured;
+  d.label("lblMotorcycle", lblMotorcycle);
+  d.label("lblInput", lblInput);
+  d.input("txtMass", txtMass, "Mass of motorcycle in kg", measured);
+  d.input("txtCrush", txtCrush, "Frontal crush depth in metres", measured);
+  d.label("Label4", Label4);
+  d.label("lblOutput", lblOutput);
+  d.result("txtEbs", txtEbs, "Equivalent barrier speed",
+           {"{######0.00}  m/s   or   {######0.00}  mph"});
+  d.button("cmdCalculate", cmdCalculate, [this] { cmdCalculate_Click(); });
+  d.button("cmdClear", cmdClear, [this] { cmdClear_Click(); });
+  d.button("cmdMenu", cmdMenu, WindowCommand::Menu);
+  d.button("cmdExit", cmdExit, WindowCommand::Exit);
+  d.label("lblPole", lblPole);
+  d.label("lblInp", lblInp);
+  d.input("txtMassofcar", txtMassofcar, "Mass of car in kg", measured);
+  d.input("txtCrushdepth", txtCrushdepth, "Crush depth in metres", measured);
+  d.label("lblOutp", lblOutp);
+  d.result("txtEbs2", txtEbs2, "Equivalent barrier speed",
+           {"{######0.00} m/s   or  {######0.00}  mph"});
+  d.button("cmdCalc", cmdCalc, [this] { cmdCalc_Click(); });
+  d.button("cmdClear2", cmdClear2, [this] { cmdClear2_Click(); });
+  d.button("cmdMenu2", cmdMenu2, WindowCommand::Menu);
+  d.button("cmdExit2", cmdExit2, WindowCommand::Exit);
+  d.label("Label3", Label3, [this] { Label3_Click(); });
+  d.picture("Picture2", Picture2, [this] { Picture2_Click(); });
+  d.label("Label2", Label2, [this] { Label2_Click(); });
+  d.label("Label1", Label1, [this] { Label1_Click(); });
+  d.picture("Picture1", Picture1, [this] { Picture1_Click(); });
+  d.fixed("Text1", Text1);
+  d.menuItem("mnuMotorcycle", mnuMotorcycle, [this] { mnuMotorcycle_Click(); });
+  d.menuItem("mnuNarrow", mnuNarrow, [this] { mnuNarrow_Click(); });
+  d.menuItem("mnuNotes", mnuNotes, [this] { mnuNotes_Click(); });
+
+  d.calculation("Motorcycle crush", {"cmdCalculate_Click"}, {&txtMass, &txtCrush}, {&txtEbs});
+  d.calculation("Narrow-object crush", {"cmdCalc_Click"}, {&txtMassofcar, &txtCrushdepth},
+                {&txtEbs2});
+  return d;
+}
+
+}  // namespace kelvara

@@ -6,33 +6,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
-#include <utility>
 
 #include "fields/form_layout.h"
 
 namespace kelvara {
 
 MomentumForm::MomentumForm(PageHost& host, Dialogs& dialogs)
-    : PageWindow(host, dialogs, "frmMomentum", QStringLiteral("Momentum")),
-      page_(PageWindow::dialogs()) {
-  QLabel* title =
-      headingLabel(addLabel("lblMomentum", QStringLiteral("Momentum calculations:")), 1.4);
+    : PageWindow(host, dialogs), page_(PageWindow::dialogs()) {
+  describe(page_.describe());
+  QLabel* title = headingLabel(addLabel(page_.lblMomentum), 1.4);
 
   auto* instructions = new QVBoxLayout;
-  for (const auto& [name, text] :
-       {std::pair{"lblInstructions",
-                  "Draw a sketch showing the pre-impact and post impact directions of each "
-                  "vehicle."},
-        std::pair{"lblInstructions5",
-                  "Align the initial direction of travel of the lighter vehicle (1) with the "
-                  "Y-axis"},
-        std::pair{"lblInstructions3",
-                  "Measure all angles clockwise from the direction of travel of vehicle 1"},
-        std::pair{"lblInstructions4",
-                  "Fill in all boxes except for the pre-impact speeds of both vehicles."},
-        std::pair{"lblInstructions2",
-                  "Speeds can be in either m/s or mph but not both in the same calculation."}})
-    instructions->addWidget(addLabel(name, QString::fromLatin1(text)));
+  for (Label* text : {&page_.lblInstructions, &page_.lblInstructions5, &page_.lblInstructions3,
+                      &page_.lblInstructions4, &page_.lblInstructions2})
+    instructions->addWidget(addLabel(*text));
 
   // Vehicle 1 on the left, vehicle 2 on the right; the unit of the speeds at the row's end.
   auto* values = new QGroupBox(page());
@@ -51,26 +38,24 @@ MomentumForm::MomentumForm(PageHost& host, Dialogs& dialogs)
     grid->addWidget(headingLabel(head, 1.1), row, 0, 1, 5);
     ++row;
   };
-  grid->addWidget(headingLabel(addLabel("lblVehicleA", QStringLiteral("Vehicle 1")), 1.1), row, 0,
-                  1, 2, Qt::AlignHCenter);
-  grid->addWidget(headingLabel(addLabel("lblVehicleB", QStringLiteral("Vehicle 2")), 1.1), row, 2,
-                  1, 2, Qt::AlignHCenter);
+  grid->addWidget(headingLabel(addLabel(page_.lblVehicleA), 1.1), row, 0, 1, 2, Qt::AlignHCenter);
+  grid->addWidget(headingLabel(addLabel(page_.lblVehicleB), 1.1), row, 2, 1, 2, Qt::AlignHCenter);
   ++row;
 
-  QLabel* inputHead = addLabel("Label14", QStringLiteral("Input"));
-  QLineEdit* massA = addTextBox("txtMassA", page_.txtMassA);
-  QLineEdit* massB = addTextBox("txtMassB", page_.txtMassB);
-  QLabel* directionPreA = keepOnOneLine(addLabel("lblPreImpactone", QStringLiteral("0")));
-  QLineEdit* directionPreB = addTextBox("txtDirectionpreB", page_.txtDirectionpreB);
-  QLineEdit* directionPostA = addTextBox("txtDirectionpostA", page_.txtDirectionpostA);
-  QLineEdit* directionPostB = addTextBox("txtDirectionpostB", page_.txtDirectionpostB);
-  QLineEdit* speedPostA = addTextBox("txtpostimpactspeedA", page_.txtpostimpactspeedA);
-  QLineEdit* speedPostB = addTextBox("txtPostimpactspeedB", page_.txtPostimpactspeedB);
-  QLabel* unitAfter = keepOnOneLine(addLabel("lblMperS1", page_.lblMperS1));
-  QLabel* outputHead = addLabel("Label15", QStringLiteral("Output"));
-  QLineEdit* speedPreA = addTextBox("txtPreimpactspeedA", page_.txtPreimpactspeedA);
-  QLineEdit* speedPreB = addTextBox("txtPreimpactspeedB", page_.txtPreimpactspeedB);
-  QLabel* unitBefore = keepOnOneLine(addLabel("lblMperS2", page_.lblMperS2));
+  QLabel* inputHead = addLabel(page_.Label14);
+  QLineEdit* massA = addTextBox(page_.txtMassA);
+  QLineEdit* massB = addTextBox(page_.txtMassB);
+  QLabel* directionPreA = keepOnOneLine(addLabel(page_.lblPreImpactone));
+  QLineEdit* directionPreB = addTextBox(page_.txtDirectionpreB);
+  QLineEdit* directionPostA = addTextBox(page_.txtDirectionpostA);
+  QLineEdit* directionPostB = addTextBox(page_.txtDirectionpostB);
+  QLineEdit* speedPostA = addTextBox(page_.txtpostimpactspeedA);
+  QLineEdit* speedPostB = addTextBox(page_.txtPostimpactspeedB);
+  QLabel* unitAfter = keepOnOneLine(addLabel(page_.lblMperS1));
+  QLabel* outputHead = addLabel(page_.Label15);
+  QLineEdit* speedPreA = addTextBox(page_.txtPreimpactspeedA);
+  QLineEdit* speedPreB = addTextBox(page_.txtPreimpactspeedB);
+  QLabel* unitBefore = keepOnOneLine(addLabel(page_.lblMperS2));
 
   block(inputHead);
   pair("Mass of vehicle 1, kg", massA, "Mass of vehicle 2, kg", massB);
@@ -99,29 +84,20 @@ MomentumForm::MomentumForm(PageHost& host, Dialogs& dialogs)
   }
 
   auto* units = new QHBoxLayout;
-  units->addWidget(keepOnOneLine(addLabel("lblSelect", QStringLiteral("Select speed units "))));
+  units->addWidget(keepOnOneLine(addLabel(page_.lblSelect)));
   QButtonGroup* unitGroup = addOptionGroup();
-  units->addWidget(addOptionButton("optMph", QStringLiteral("mph"), page_.optMph, unitGroup,
-                                   [this] { page_.optMph_Click(); }));
-  units->addWidget(addOptionButton("optMperS", QStringLiteral("m/s"), page_.optMperS, unitGroup,
-                                   [this] { page_.optMperS_Click(); }));
+  units->addWidget(addOptionButton(page_.optMph, QStringLiteral("mph"), unitGroup));
+  units->addWidget(addOptionButton(page_.optMperS, QStringLiteral("m/s"), unitGroup));
   units->addStretch(1);
 
-  QLabel* note = addLabel(
-      "Label13",
-      QStringLiteral("These calculations are for angled collisions where the speeds of both "
-                     "vehciels are unknown but  should not be used where the pre-impact vehicle "
-                     "directions are within 20 degrees of being in line. "));
+  QLabel* note = addLabel(page_.Label13);
 
-  auto* buttons = pageButtonRow({addButton("cmdCalculate4", QStringLiteral("&Calculate"), nullptr,
-                                           [this] { page_.cmdCalculate4_Click(); }),
-                                 addButton("cmdClear4", QStringLiteral("Clear all &boxes"), nullptr,
-                                           [this] { page_.cmdClear4_Click(); }),
-                                 addPrintButton("CmdPrint")},
-                                {addMenuButton("cmdMenu4"), addExitButton("cmdExit4")});
+  auto* buttons = pageButtonRow({addButton(page_.cmdCalculate4, QStringLiteral("&Calculate")),
+                                 addButton(page_.cmdClear4, QStringLiteral("Clear all &boxes")),
+                                 addPrintButton(page_.CmdPrint)},
+                                {addMenuButton(page_.cmdMenu4), addExitButton(page_.cmdExit4)});
 
-  QLineEdit* credit = addTextBox("Text1", page_.Text1);
-  credit->setReadOnly(true);
+  QLineEdit* credit = addTextBox(page_.Text1);
 
   auto* left = new QVBoxLayout;
   left->addLayout(instructions);
@@ -133,14 +109,13 @@ MomentumForm::MomentumForm(PageHost& host, Dialogs& dialogs)
   auto* layout = new QGridLayout(page());
   layout->addWidget(title, 0, 0, 1, 2);
   layout->addLayout(left, 1, 0);
-  layout->addWidget(
-      addPicture("Picture1", QStringLiteral(":/collision/momentum_sketch.svg"), page_.Picture1), 1,
-      1, Qt::AlignTop);
+  layout->addWidget(addPicture(page_.Picture1, QStringLiteral(":/collision/momentum_sketch.svg")),
+                    1, 1, Qt::AlignTop);
   layout->addLayout(buttons, 2, 0, 1, 2);
   layout->addWidget(credit, 3, 0, 1, 2);
   layout->setColumnStretch(0, 1);
 
-  addMenuBarItem("mnuNotes", QStringLiteral("Notes"), [this] { page_.mnuNotes_Click(); });
+  addMenuBarItem(page_.mnuNotes, QStringLiteral("Notes"));
 
   binding().push();
   credit->setCursorPosition(0);

@@ -91,3 +91,55 @@ void MomentumPage::setUnitLabels(const char* caption) {
 void MomentumPage::mnuNotes_Click() { dialogs_.show(kNotes); }
 
 }  // namespace kelvara
+
+namespace kelvara {
+
+PageDescription MomentumPage::describe() {
+  PageDescription d("frmMomentum", "Momentum");
+  constexpr Nature measured = Nature::Measured;
+  d.label("lblMomentum", lblMomentum);
+  d.label("lblInstructions", lblInstructions);
+  d.label("lblInstructions5", lblInstructions5);
+  d.label("lblInstructions3", lblInstructions3);
+  d.label("lblInstructions4", lblInstructions4);
+  d.label("lblInstructions2", lblInstructions2);
+  d.label("lblVehicleA", lblVehicleA);
+  d.label("lblVehicleB", lblVehicleB);
+  d.label("Label14", Label14);
+  d.input("txtMassA", txtMassA, "Mass of vehicle 1, kg", measured);
+  d.input("txtMassB", txtMassB, "Mass of vehicle 2, kg", measured);
+  d.label("lblPreImpactone", lblPreImpactone);
+  d.input("txtDirectionpreB", txtDirectionpreB, "Pre-impact direction of vehicle 2", measured);
+  d.input("txtDirectionpostA", txtDirectionpostA, "Post-impact direction of vehicle 1", measured);
+  d.input("txtDirectionpostB", txtDirectionpostB, "Post-impact direction of vehicle 2", measured);
+  d.input("txtpostimpactspeedA", txtpostimpactspeedA, "Post-impact speed of Vehicle 1", measured);
+  d.input("txtPostimpactspeedB", txtPostimpactspeedB, "Post-impact speed of vehicle 2 mph",
+          measured);
+  d.label("lblMperS1", lblMperS1);
+  d.label("Label15", Label15);
+  d.result("txtPreimpactspeedA", txtPreimpactspeedA, "Pre-impact speed of vehicle 1",
+           {"{####0.000}"});
+  d.result("txtPreimpactspeedB", txtPreimpactspeedB, "Pre-impact speed of vehicle 2 mph",
+           {"{####0.000}"});
+  d.label("lblMperS2", lblMperS2);
+  d.label("lblSelect", lblSelect);
+  d.option("optMph", optMph, "mph", 0, [this] { optMph_Click(); });
+  d.option("optMperS", optMperS, "m/s", 0, [this] { optMperS_Click(); });
+  d.label("Label13", Label13);
+  d.picture("Picture1", Picture1);
+  d.button("cmdCalculate4", cmdCalculate4, [this] { cmdCalculate4_Click(); });
+  d.button("cmdClear4", cmdClear4, [this] { cmdClear4_Click(); });
+  d.button("CmdPrint", CmdPrint, WindowCommand::Print);
+  d.button("cmdMenu4", cmdMenu4, WindowCommand::Menu);
+  d.button("cmdExit4", cmdExit4, WindowCommand::Exit);
+  d.fixed("Text1", Text1);
+  d.menuItem("mnuNotes", mnuNotes, [this] { mnuNotes_Click(); });
+
+  d.calculation("Pre-impact speeds", {"cmdCalculate4_Click"},
+                {&txtMassA, &txtMassB, &txtDirectionpreB, &txtDirectionpostA, &txtDirectionpostB,
+                 &txtpostimpactspeedA, &txtPostimpactspeedB},
+                {&txtPreimpactspeedA, &txtPreimpactspeedB});
+  return d;
+}
+
+}  // namespace kelvara

@@ -16,39 +16,34 @@
 namespace kelvara {
 
 CurveForm::CurveForm(PageHost& host, Dialogs& dialogs)
-    : PageWindow(host, dialogs, "frmCurve", QStringLiteral("Curves and Critical Speed")),
-      page_(PageWindow::dialogs()) {
+    : PageWindow(host, dialogs), page_(PageWindow::dialogs()) {
+  describe(page_.describe());
   auto* title = titleLabel(
       addLabel(nullptr, QStringLiteral("Curves and Critical Speed (Unbraked & Braked)")));
 
   // Geometry: any two of radius, chord and middle ordinate, or the radius alone.
   auto* geometry = new QGroupBox(page());
   auto* geometryGrid = new QGridLayout(geometry);
-  geometryGrid->addWidget(
-      addLabel("lblTypein1", QStringLiteral("Type in the Radius of Curvature on its own OR any "
-                                            "two of the following values:")),
-      0, 0, 1, 2);
+  geometryGrid->addWidget(addLabel(page_.lblTypein1), 0, 0, 1, 2);
   addOneLineCaptionedRow(geometryGrid,
                          addLabel(nullptr, QStringLiteral("Radius of Curvature in metres:")),
-                         addTextBox("txtRadius", page_.txtRadius));
+                         addTextBox(page_.txtRadius));
   addOneLineCaptionedRow(geometryGrid, addLabel(nullptr, QStringLiteral("Chord length in metres:")),
-                         addTextBox("txtChord", page_.txtChord));
+                         addTextBox(page_.txtChord));
   addOneLineCaptionedRow(geometryGrid, addLabel(nullptr, QStringLiteral("Middle Ordinate:")),
-                         addTextBox("txtOrdinate", page_.txtOrdinate));
+                         addTextBox(page_.txtOrdinate));
 
   // Critical speed, or the camber or coefficient that goes with a given speed.
   auto* lower = new QGroupBox(page());
   auto* lowerGrid = new QGridLayout(lower);
-  lowerGrid->addWidget(
-      addLabel("lblInstructions3", QStringLiteral("Type in any two of the following values:")),
-      0, 0, 1, 2);
+  lowerGrid->addWidget(addLabel(page_.lblInstructions3), 0, 0, 1, 2);
   addOneLineCaptionedRow(lowerGrid, addLabel(nullptr, QStringLiteral("Coefficient of friction:")),
-                         addTextBox("txtDeceleration", page_.txtDeceleration));
+                         addTextBox(page_.txtDeceleration));
   addOneLineCaptionedRow(
       lowerGrid, addLabel(nullptr, QStringLiteral("Camber in degrees (negative if unfavourable):")),
-      addTextBox("txtCamber", page_.txtCamber));
-  QLineEdit* speed = addTextBox("txtCriticalSpeed", page_.txtCriticalSpeed);
-  addOneLineCaptionedRow(lowerGrid, addLabel("lblLabel6", page_.lblLabel6), speed);
+      addTextBox(page_.txtCamber));
+  QLineEdit* speed = addTextBox(page_.txtCriticalSpeed);
+  addOneLineCaptionedRow(lowerGrid, addLabel(page_.lblLabel6), speed);
   lowerGrid->setColumnStretch(1, 1);
   geometryGrid->setColumnStretch(1, 1);
 
@@ -58,17 +53,8 @@ CurveForm::CurveForm(PageHost& host, Dialogs& dialogs)
   verticalGrid->addWidget(addLabel(nullptr, QStringLiteral("At a hill brow:")), 0, 0, 1, 2);
   addOneLineCaptionedRow(
       verticalGrid, addLabel(nullptr, QStringLiteral("Vertical radius of curvature in metres: ")),
-      addTextBox("txtVerticalRadius", page_.txtVerticalRadius));
-  verticalGrid->addWidget(
-      addLabel("Label6",
-               QStringLiteral(
-                   "If you are taking into account the vertical profile of the road, use "
-                   "surveyed data to determine the vertical radius of curvature and change the "
-                   "default value  here. A convex surface or hill brow will have a positive "
-                   "radius. A concave surface or dip will have a negative radius. The default "
-                   "value for a surface which is level or has a constant longitudinal gradient "
-                   "is infinity.")),
-      verticalGrid->rowCount(), 0, 1, 2);
+      addTextBox(page_.txtVerticalRadius));
+  verticalGrid->addWidget(addLabel(page_.Label6), verticalGrid->rowCount(), 0, 1, 2);
   verticalGrid->setColumnStretch(1, 1);
   verticalGrid->setRowStretch(verticalGrid->rowCount(), 1);
   alignColumns({geometryGrid, lowerGrid, verticalGrid}, 0);
@@ -76,27 +62,22 @@ CurveForm::CurveForm(PageHost& host, Dialogs& dialogs)
   // Braked critical speed, usable once the left-hand side has been calculated.
   auto* braked = new QGroupBox(page());
   auto* brakedColumn = new QVBoxLayout(braked);
-  brakedColumn->addWidget(addLabel("lblBraked", page_.lblBraked));
+  brakedColumn->addWidget(addLabel(page_.lblBraked));
   // Text3 and txtCritSpBraked only carry the headings of the boxes beneath them.
-  QLineEdit* decelerationHeading = addTextBox("Text3", page_.Text3);
-  decelerationHeading->setReadOnly(true);
-  QLineEdit* speedHeading = addTextBox("txtCritSpBraked", page_.txtCritSpBraked);
-  speedHeading->setReadOnly(true);
+  QLineEdit* decelerationHeading = addTextBox(page_.Text3);
+  QLineEdit* speedHeading = addTextBox(page_.txtCritSpBraked);
   brakedColumn->addWidget(decelerationHeading);
-  brakedColumn->addWidget(addTextBox("txta2", page_.txta2));
+  brakedColumn->addWidget(addTextBox(page_.txta2));
   brakedColumn->addWidget(speedHeading);
-  QLineEdit* brakedSpeed = addTextBox("txtBraked", page_.txtBraked);
+  QLineEdit* brakedSpeed = addTextBox(page_.txtBraked);
   brakedColumn->addWidget(brakedSpeed);
-  brakedColumn->addWidget(addButton("cmdCalcBraked",
-                                    QStringLiteral("Calculate braked critical &speed"),
-                                    &page_.cmdCalcBraked, [this] { page_.cmdCalcBraked_Click(); }));
+  brakedColumn->addWidget(
+      addButton(page_.cmdCalcBraked, QStringLiteral("Calculate braked critical &speed")));
   brakedColumn->addStretch(1);
 
-  auto* buttons = pageButtonRow({addButton("Command1", QStringLiteral("&Calculate"),
-                                           &page_.Command1, [this] { page_.Command1_Click(); }),
-                                 addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
-                                           [this] { page_.cmdClear_Click(); })},
-                                {addMenuButton("cmdMenu2"), addExitButton("cmdExit2")});
+  auto* buttons = pageButtonRow({addButton(page_.Command1, QStringLiteral("&Calculate")),
+                                 addButton(page_.cmdClear, QStringLiteral("Clear all &boxes"))},
+                                {addMenuButton(page_.cmdMenu2), addExitButton(page_.cmdExit2)});
 
   auto* layout = new QGridLayout(page());
   layout->addWidget(title, 0, 0, 1, 2);
@@ -109,7 +90,7 @@ CurveForm::CurveForm(PageHost& host, Dialogs& dialogs)
   layout->setColumnStretch(1, 2);
   layout->setRowStretch(3, 1);
 
-  addMenuBarItem("mnuNotes", QStringLiteral("Notes"), [this] { page_.mnuNotes_Click(); });
+  addMenuBarItem(page_.mnuNotes, QStringLiteral("Notes"));
 
   // Wide enough for a speed with its mph figure and for the braked box's headings.
   const QFontMetrics metrics = speed->fontMetrics();

@@ -233,3 +233,53 @@ void CurvePage::cmdClear_Click() {
 void CurvePage::mnuNotes_Click() { dialogs_.show(kNotes); }
 
 }  // namespace kelvara
+
+namespace kelvara {
+
+PageDescription CurvePage::describe() {
+  PageDescription d("frmCurve", "Curves and Critical Speed");
+  constexpr Nature measured = Nature::Measured;
+  d.label("lblTypein1", lblTypein1);
+  d.both("txtRadius", txtRadius, "Radius of Curvature in metres:", measured,
+         {"{#####0.000}  metres"});
+  d.both("txtChord", txtChord, "Chord length in metres:", measured, {"{#####0.000}  metres"});
+  d.both("txtOrdinate", txtOrdinate, "Middle Ordinate:", measured, {"{####0.000}"});
+  d.label("lblInstructions3", lblInstructions3);
+  d.both("txtDeceleration", txtDeceleration, "Coefficient of friction:", measured, {"{####0.000}"});
+  d.both("txtCamber", txtCamber, "Camber in degrees (negative if unfavourable):", measured,
+         {"{####0.000} degrees"});
+  d.both("txtCriticalSpeed", txtCriticalSpeed, "Critical Speed in m/s:", measured,
+         {"{n} m/s       or       {####0.000}  mph", "{~} m/s       or       {####0.000}  mph",
+          "{#####0.000}  m/s       or        {####0.000} mph"});
+  d.label("lblLabel6", lblLabel6);
+  d.input("txtVerticalRadius", txtVerticalRadius,
+          "Vertical radius of curvature in metres:", measured)
+      .shapes = {"Infinity"};
+  d.label("Label6", Label6);
+  d.label("lblBraked", lblBraked);
+  d.fixed("Text3", Text3);
+  d.input("txta2", txta2, "Deceleration rate:", measured);
+  d.fixed("txtCritSpBraked", txtCritSpBraked);
+  d.result("txtBraked", txtBraked,
+           "Critical speed for braked conditions:", {"{#####0.000} m/s or {#####0.000} mph"});
+  d.button("cmdCalcBraked", cmdCalcBraked, [this] { cmdCalcBraked_Click(); });
+  d.button("Command1", Command1, [this] { Command1_Click(); });
+  d.button("cmdClear", cmdClear, [this] { cmdClear_Click(); });
+  d.button("cmdMenu2", cmdMenu2, WindowCommand::Menu);
+  d.button("cmdExit2", cmdExit2, WindowCommand::Exit);
+  d.menuItem("mnuNotes", mnuNotes, [this] { mnuNotes_Click(); });
+
+  d.calculation(
+      "Critical speed", {"Command1_Click"},
+      {&txtRadius, &txtChord, &txtOrdinate, &txtDeceleration, &txtCamber, &txtCriticalSpeed,
+       &txtVerticalRadius},
+      {&txtRadius, &txtChord, &txtOrdinate, &txtDeceleration, &txtCamber, &txtCriticalSpeed});
+  d.calculation("Critical speed under braking", {"Command1_Click", "cmdCalcBraked_Click"},
+                {&txtRadius, &txtChord, &txtOrdinate, &txtDeceleration, &txtCamber,
+                 &txtCriticalSpeed, &txtVerticalRadius, &txta2},
+                {&txtRadius, &txtChord, &txtOrdinate, &txtDeceleration, &txtCamber,
+                 &txtCriticalSpeed, &txtBraked});
+  return d;
+}
+
+}  // namespace kelvara

@@ -7,32 +7,36 @@
 
 #include "fields/controls.h"
 #include "fields/message.h"
+#include "fields/page_description.h"
 
 namespace kelvara {
 
 class CurvePage {
  public:
   explicit CurvePage(Dialogs& dialogs);
+  PageDescription describe();
 
   // Geometry box.
-  TextBox txtRadius;
-  TextBox txtChord;
-  TextBox txtOrdinate;
+  Label lblTypein1{"Type in the Radius of Curvature on its own OR any two of the following "
+                   "values:"};
+  TextBox txtRadius, txtChord, txtOrdinate;
   // Critical-speed box.
-  TextBox txtDeceleration;
-  TextBox txtCamber;
-  TextBox txtCriticalSpeed;
+  Label lblInstructions3{"Type in any two of the following values:"};
+  TextBox txtDeceleration, txtCamber, txtCriticalSpeed;
   Label lblLabel6;
   // Vertical profile.
   TextBox txtVerticalRadius;
+  Label Label6{
+      "If you are taking into account the vertical profile of the road, use surveyed data to "
+      "determine the vertical radius of curvature and change the default value  here. A convex "
+      "surface or hill brow will have a positive radius. A concave surface or dip will have a "
+      "negative radius. The default value for a surface which is level or has a constant "
+      "longitudinal gradient is infinity."};
   // Braked box: Text3 and txtCritSpBraked are boxes that show fixed headings.
   Label lblBraked;
-  TextBox Text3;
-  TextBox txta2;
-  TextBox txtCritSpBraked;
-  TextBox txtBraked;
-  CommandButton Command1;
-  CommandButton cmdCalcBraked;
+  TextBox Text3, txta2, txtCritSpBraked, txtBraked;
+  CommandButton Command1, cmdCalcBraked, cmdClear, cmdMenu2, cmdExit2;
+  MenuItem mnuNotes;
 
   void Command1_Click();
   void cmdCalcBraked_Click();

@@ -13,39 +13,37 @@
 namespace kelvara {
 
 FlightForm::FlightForm(PageHost& host, Dialogs& dialogs)
-    : PageWindow(host, dialogs, "frmFlight", QStringLiteral("Flight paths")),
-      page_(PageWindow::dialogs()) {
+    : PageWindow(host, dialogs), page_(PageWindow::dialogs()) {
+  describe(page_.describe());
   QLabel* title =
       keepOnOneLine(titleLabel(addLabel(nullptr, QStringLiteral("Flight paths of vehicles"))));
 
-  QWidget* diagram =
-      addPicture("Picture1", QStringLiteral(":/dynamics/flight_diagram.svg"), page_.Picture1);
-  // The equation lies over the diagram when shown; its label sits inside it.
-  QWidget* equation = addPicture("pctEquation", QStringLiteral(":/dynamics/flight_equation.svg"),
-                                 page_.pctEquation);
-  QLabel* hide = addLabel("lblHide", QStringLiteral("Click this box to hide it."));
+  QWidget* diagram = addPicture(page_.Picture1, QStringLiteral(":/dynamics/flight_diagram.svg"));
+  // The equation lies over the diagram when shown; its label sits inside it. A click on
+  // either hides the equation.
+  QWidget* equation =
+      addPicture(page_.pctEquation, QStringLiteral(":/dynamics/flight_equation.svg"));
+  QLabel* hide = addLabel(page_.lblHide);
   hide->setParent(equation);
   hide->setWordWrap(false);
   hide->adjustSize();
   hide->move((equation->width() - hide->width()) / 2, equation->height() - hide->height() - 16);
-  onClick(equation, [this] { page_.pctEquation_Click(); });
-  onClick(hide, [this] { page_.lblHide_Click(); });
 
   auto* inputs = new QGridLayout;
   inputs->addWidget(keepOnOneLine(headingLabel(addLabel(nullptr, QStringLiteral("Input")), 1.1)), 0,
                     0, 1, 2);
   inputs->addWidget(keepOnOneLine(addLabel(nullptr, QStringLiteral("Slop angle, theta degrees"))),
                     1, 0);
-  inputs->addWidget(addTextBox("txtTheta", page_.txtTheta), 1, 1);
+  inputs->addWidget(addTextBox(page_.txtTheta), 1, 1);
   inputs->addWidget(keepOnOneLine(addLabel(nullptr, QStringLiteral("Launch height, h metres "))), 2,
                     0);
-  inputs->addWidget(addTextBox("txth", page_.txth), 2, 1);
+  inputs->addWidget(addTextBox(page_.txth), 2, 1);
   inputs->addWidget(
       keepOnOneLine(addLabel(nullptr, QStringLiteral("(h is negative in the above diagram)"))), 3,
       0, 1, 2);
   inputs->addWidget(keepOnOneLine(addLabel(nullptr, QStringLiteral("Flight distance, L metres"))),
                     4, 0);
-  inputs->addWidget(addTextBox("txtL", page_.txtL), 4, 1);
+  inputs->addWidget(addTextBox(page_.txtL), 4, 1);
   inputs->setColumnStretch(1, 1);
   inputs->setRowStretch(inputs->rowCount(), 1);
 
@@ -54,17 +52,15 @@ FlightForm::FlightForm(PageHost& host, Dialogs& dialogs)
                      0, 0, 1, 2);
   outputs->addWidget(keepOnOneLine(addLabel(nullptr, QStringLiteral("Launch speed of vehicle"))), 1,
                      0);
-  QLineEdit* speed = addTextBox("txtVmph", page_.txtVmph);
+  QLineEdit* speed = addTextBox(page_.txtVmph);
   outputs->addWidget(speed, 2, 0);
   outputs->setRowStretch(3, 1);
   speed->setMinimumWidth(speed->fontMetrics().horizontalAdvance(
       QStringLiteral("000000.000  m/s   or   000000.000  mph    ")));
 
-  auto* buttons = pageButtonRow({addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
-                                           [this] { page_.cmdCalculate_Click(); }),
-                                 addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
-                                           [this] { page_.cmdClear_Click(); })},
-                                {addMenuButton("cmdMenu"), addExitButton("cmdExit")});
+  auto* buttons = pageButtonRow({addButton(page_.cmdCalculate, QStringLiteral("&Calculate")),
+                                 addButton(page_.cmdClear, QStringLiteral("Clear all &boxes"))},
+                                {addMenuButton(page_.cmdMenu), addExitButton(page_.cmdExit)});
 
   auto* layout = new QGridLayout(page());
   layout->addWidget(title, 0, 0, 1, 2);
@@ -82,8 +78,8 @@ FlightForm::FlightForm(PageHost& host, Dialogs& dialogs)
   layout->setColumnStretch(1, 1);
   equation->raise();
 
-  addMenuBarItem("mnuNotes", QStringLiteral("Notes"), [this] { page_.mnuNotes_Click(); });
-  addMenuBarItem("mnuEquation", QStringLiteral("Equation"), [this] { page_.mnuEquation_Click(); });
+  addMenuBarItem(page_.mnuNotes, QStringLiteral("Notes"));
+  addMenuBarItem(page_.mnuEquation, QStringLiteral("Equation"));
 
   resize(sizeHint().expandedTo(QSize(820, 520)));
   binding().push();

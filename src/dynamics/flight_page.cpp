@@ -74,3 +74,29 @@ void FlightPage::pctEquation_Click() { pctEquation.visible = false; }
 void FlightPage::lblHide_Click() { pctEquation.visible = false; }
 
 }  // namespace kelvara
+
+namespace kelvara {
+
+PageDescription FlightPage::describe() {
+  PageDescription d("frmFlight", "Flight paths");
+  constexpr Nature measured = Nature::Measured;
+  d.picture("Picture1", Picture1);
+  d.picture("pctEquation", pctEquation, [this] { pctEquation_Click(); });
+  d.label("lblHide", lblHide, [this] { lblHide_Click(); });
+  d.input("txtTheta", txtTheta, "Slop angle, theta degrees", measured);
+  d.input("txth", txth, "Launch height, h metres", measured);
+  d.input("txtL", txtL, "Flight distance, L metres", measured);
+  d.result("txtVmph", txtVmph, "Launch speed of vehicle",
+           {"{#####0.000}  m/s   or   {#####0.000}  mph"});
+  d.button("cmdCalculate", cmdCalculate, [this] { cmdCalculate_Click(); });
+  d.button("cmdClear", cmdClear, [this] { cmdClear_Click(); });
+  d.button("cmdMenu", cmdMenu, WindowCommand::Menu);
+  d.button("cmdExit", cmdExit, WindowCommand::Exit);
+  d.menuItem("mnuNotes", mnuNotes, [this] { mnuNotes_Click(); });
+  d.menuItem("mnuEquation", mnuEquation, [this] { mnuEquation_Click(); });
+
+  d.calculation("Launch speed", {"cmdCalculate_Click"}, {&txtTheta, &txth, &txtL}, {&txtVmph});
+  return d;
+}
+
+}  // namespace kelvara

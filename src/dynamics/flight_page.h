@@ -4,19 +4,22 @@
 
 #include "fields/controls.h"
 #include "fields/message.h"
+#include "fields/page_description.h"
 
 namespace kelvara {
 
 class FlightPage {
  public:
   explicit FlightPage(Dialogs& dialogs);
+  PageDescription describe();
 
-  TextBox txtTheta;
-  TextBox txth;
-  TextBox txtL;
-  TextBox txtVmph;
+  TextBox txtTheta, txth, txtL, txtVmph;
   PictureBox Picture1;
+  // The equation, shown over the diagram from the menu; a click on it or its label hides it.
   PictureBox pctEquation;
+  Label lblHide{"Click this box to hide it."};
+  CommandButton cmdCalculate, cmdClear, cmdMenu, cmdExit;
+  MenuItem mnuNotes, mnuEquation;
 
   void cmdCalculate_Click();
   void cmdClear_Click();

@@ -73,3 +73,32 @@ void MaxSpeedPage::cmdClear_Click() {
 void MaxSpeedPage::mnuReference_Click() { dialogs_.show(kReference); }
 
 }  // namespace kelvara
+
+namespace kelvara {
+
+PageDescription MaxSpeedPage::describe() {
+  PageDescription d("frmMaxspeed", "Maximum Speed");
+  constexpr Nature measured = Nature::Measured;
+  d.input("txtRoadwidth", txtRoadwidth, "Road or lane width in metres", measured);
+  d.input("txtr", txtr, "Inside radius of curvature of bend in metres", measured);
+  d.input("txttheta", txttheta, "Angle of road direction change caused by bend", measured);
+  d.input("txtCoefficient", txtCoefficient, "Coefficient of friction", measured);
+  d.input("txtCrossfall", txtCrossfall, "Crossfall in degrees (positive if favourable)", measured);
+  d.input("txtCarwidth", txtCarwidth, "Width of vehicle in metres", measured);
+  d.result("txtMaxradius", txtMaxradius, "Maximum radius of steered path", {"{#####0.00} metres"});
+  d.result("txtMaxspeed", txtMaxspeed, "Maximum speed",
+           {"{#####0.00} m/s   or   {#####0.00}  mph"});
+  d.button("cmdCalculate", cmdCalculate, [this] { cmdCalculate_Click(); });
+  d.button("cmdClear", cmdClear, [this] { cmdClear_Click(); });
+  d.button("Command1", Command1, WindowCommand::Print);
+  d.button("cmdMenu", cmdMenu, WindowCommand::Menu);
+  d.button("cmdExit", cmdExit, WindowCommand::Exit);
+  d.menuItem("mnuReference", mnuReference, [this] { mnuReference_Click(); });
+
+  d.calculation("Maximum speed on a bend", {"cmdCalculate_Click"},
+                {&txtRoadwidth, &txtr, &txttheta, &txtCoefficient, &txtCrossfall, &txtCarwidth},
+                {&txtMaxradius, &txtMaxspeed});
+  return d;
+}
+
+}  // namespace kelvara

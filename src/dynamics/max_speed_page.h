@@ -3,21 +3,21 @@
 
 #include "fields/controls.h"
 #include "fields/message.h"
+#include "fields/page_description.h"
 
 namespace kelvara {
 
 class MaxSpeedPage {
  public:
   explicit MaxSpeedPage(Dialogs& dialogs);
+  PageDescription describe();
 
-  TextBox txtRoadwidth;
-  TextBox txtr;
-  TextBox txttheta;
-  TextBox txtCoefficient;
-  TextBox txtCrossfall;
-  TextBox txtCarwidth;
-  TextBox txtMaxradius;
+  TextBox txtRoadwidth, txtr, txttheta, txtCoefficient, txtCrossfall, txtCarwidth, txtMaxradius;
   TextBox txtMaxspeed;
+  CommandButton cmdCalculate, cmdClear;
+  CommandButton Command1;  // Print Form
+  CommandButton cmdMenu, cmdExit;
+  MenuItem mnuReference;
 
   void cmdCalculate_Click();
   void cmdClear_Click();

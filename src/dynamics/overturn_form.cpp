@@ -13,33 +13,33 @@
 namespace kelvara {
 
 OverturnForm::OverturnForm(PageHost& host, Dialogs& dialogs)
-    : PageWindow(host, dialogs, "frmOverturn", QStringLiteral("Overturn Calculation")),
-      page_(PageWindow::dialogs()) {
+    : PageWindow(host, dialogs), page_(PageWindow::dialogs()) {
+  describe(page_.describe());
   auto* title = titleLabel(addLabel(nullptr, QStringLiteral("Overturning on a bend")));
 
   auto* input = new QGroupBox(QStringLiteral("Input"), page());
   auto* inputGrid = new QGridLayout(input);
   addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("Track width of vehicle /metres")),
-                  addTextBox("txtTrack", page_.txtTrack));
+                  addTextBox(page_.txtTrack));
   addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("Radius of vehicle path /metres")),
-                  addTextBox("txtRadius", page_.txtRadius));
+                  addTextBox(page_.txtRadius));
   addCaptionedRow(inputGrid,
                   addLabel(nullptr, QStringLiteral("Height of centre of gravity /metres")),
-                  addTextBox("txth", page_.txth));
+                  addTextBox(page_.txth));
   addCaptionedRow(
       inputGrid,
       addLabel(nullptr, QStringLiteral("Crossfall in degrees (Positive when favourable)")),
-      addTextBox("txtCrossfall", page_.txtCrossfall));
+      addTextBox(page_.txtCrossfall));
   addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("Coefficient of friction")),
-                  addTextBox("txtCoefficient", page_.txtCoefficient));
+                  addTextBox(page_.txtCoefficient));
   inputGrid->setColumnStretch(0, 1);
 
   auto* output = new QGroupBox(QStringLiteral("Output"), page());
   auto* outputGrid = new QGridLayout(output);
-  QLineEdit* speed = addTextBox("txtSpeed", page_.txtSpeed);
+  QLineEdit* speed = addTextBox(page_.txtSpeed);
   addCaptionedRow(outputGrid, addLabel(nullptr, QStringLiteral("Speed  for vehicle to overturn")),
                   speed);
-  QLineEdit* skid = addTextBox("txtSkid", page_.txtSkid);
+  QLineEdit* skid = addTextBox(page_.txtSkid);
   addCaptionedRow(outputGrid, addLabel(nullptr, QStringLiteral("Skid and not overturn ?")), skid);
   outputGrid->setColumnStretch(0, 1);
   const QFontMetrics metrics = speed->fontMetrics();
@@ -49,19 +49,12 @@ OverturnForm::OverturnForm(PageHost& host, Dialogs& dialogs)
       metrics.horizontalAdvance(QStringLiteral("The vehicle will overturn rather than skid.  ")));
   alignColumns({inputGrid, outputGrid}, 1);
 
-  auto* caution = addLabel(
-      "Label1",
-      QStringLiteral("Caution: These calculations assume that the vehicle is rigid. Load "
-                     "movement, particularly in tankers, and the vehicle suspension "
-                     "characteristics will affect the outcome.  If the vehicle is predicted to "
-                     "skid sideways rather than overturn, an overturn will occur when the wheels "
-                     "come up against some obstacle such as a kerb edge."));
+  // Shown from the start, so that the window is sized with it.
+  auto* caution = addLabel(page_.Label1);
 
-  auto* buttons = pageButtonRow({addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
-                                           [this] { page_.cmdCalculate_Click(); }),
-                                 addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
-                                           [this] { page_.cmdClear_Click(); })},
-                                {addMenuButton("cmdMenu"), addExitButton("cmdExit")});
+  auto* buttons = pageButtonRow({addButton(page_.cmdCalculate, QStringLiteral("&Calculate")),
+                                 addButton(page_.cmdClear, QStringLiteral("Clear all &boxes"))},
+                                {addMenuButton(page_.cmdMenu), addExitButton(page_.cmdExit)});
 
   auto* layout = new QVBoxLayout(page());
   layout->addWidget(title);
@@ -71,26 +64,24 @@ OverturnForm::OverturnForm(PageHost& host, Dialogs& dialogs)
   layout->addStretch(1);
   layout->addLayout(buttons);
 
-  addMenuBarItem("mnuEquation", QStringLiteral("Equation"), [this] { page_.mnuEquation_Click(); });
+  addMenuBarItem(page_.mnuEquation, QStringLiteral("Equation"));
 
   resize(sizeHint().expandedTo(QSize(700, 480)));
 
-  // The equation lies over the page, with the label that hides it along its foot.
+  // The equation lies over the page, with the label that hides it along its foot; a click on
+  // either hides both.
   QWidget* equation =
-      addPicture("Picture1", QStringLiteral(":/dynamics/overturn_equation.svg"), page_.Picture1);
-  QLabel* hide = addLabel("lblHide", page_.lblHide);
+      addPicture(page_.Picture1, QStringLiteral(":/dynamics/overturn_equation.svg"));
+  QLabel* hide = addLabel(page_.lblHide);
   hide->setParent(equation);
   hide->setWordWrap(false);
   hide->setAlignment(Qt::AlignCenter);
   hide->setStyleSheet(QStringLiteral("QLabel { background: #fff3b0; border: 1px solid #303030; }"));
-  hide->setText(QString::fromStdString(page_.lblHide.caption));
   hide->adjustSize();
   hide->resize(hide->width() + 16, hide->height() + 6);
   hide->move((equation->width() - hide->width()) / 2, equation->height() - hide->height() - 6);
   equation->move((width() - equation->width()) / 2, 40);
   equation->raise();
-  onClick(equation, [this] { page_.Picture1_Click(); });
-  onClick(hide, [this] { page_.lblHide_Click(); });
 
   binding().push();
 }

@@ -94,3 +94,36 @@ void OverturnPage::Picture1_Click() {
 void OverturnPage::lblHide_Click() { Picture1_Click(); }
 
 }  // namespace kelvara
+
+namespace kelvara {
+
+PageDescription OverturnPage::describe() {
+  PageDescription d("frmOverturn", "Overturn Calculation");
+  constexpr Nature measured = Nature::Measured;
+  d.input("txtTrack", txtTrack, "Track width of vehicle /metres", measured);
+  d.input("txtRadius", txtRadius, "Radius of vehicle path /metres", measured);
+  d.input("txth", txth, "Height of centre of gravity /metres", measured);
+  d.input("txtCrossfall", txtCrossfall, "Crossfall in degrees (Positive when favourable)",
+          measured);
+  d.input("txtCoefficient", txtCoefficient, "Coefficient of friction", measured);
+  d.result("txtSpeed", txtSpeed, "Speed for vehicle to overturn",
+           {"{######0.00}m/s     or      {######0.00} mph"});
+  d.result("txtSkid", txtSkid, "Skid and not overturn ?",
+           {"Coefficient of friction not specified", "The vehicle will skid rather than overturn.",
+            "The vehicle will overturn rather than skid."});
+  d.label("Label1", Label1);
+  d.button("cmdCalculate", cmdCalculate, [this] { cmdCalculate_Click(); });
+  d.button("cmdClear", cmdClear, [this] { cmdClear_Click(); });
+  d.button("cmdMenu", cmdMenu, WindowCommand::Menu);
+  d.button("cmdExit", cmdExit, WindowCommand::Exit);
+  d.menuItem("mnuEquation", mnuEquation, [this] { mnuEquation_Click(); });
+  d.picture("Picture1", Picture1, [this] { Picture1_Click(); });
+  d.label("lblHide", lblHide, [this] { lblHide_Click(); });
+
+  d.calculation("Overturn speed", {"cmdCalculate_Click"},
+                {&txtTrack, &txtRadius, &txth, &txtCrossfall, &txtCoefficient},
+                {&txtSpeed, &txtSkid});
+  return d;
+}
+
+}  // namespace kelvara

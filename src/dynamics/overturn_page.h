@@ -4,20 +4,23 @@
 
 #include "fields/controls.h"
 #include "fields/message.h"
+#include "fields/page_description.h"
 
 namespace kelvara {
 
 class OverturnPage {
  public:
   explicit OverturnPage(Dialogs& dialogs);
+  PageDescription describe();
 
-  TextBox txtTrack;
-  TextBox txtRadius;
-  TextBox txth;
-  TextBox txtCrossfall;
-  TextBox txtCoefficient;
-  TextBox txtSpeed;
-  TextBox txtSkid;
+  TextBox txtTrack, txtRadius, txth, txtCrossfall, txtCoefficient, txtSpeed, txtSkid;
+  Label Label1{
+      "Caution: These calculations assume that the vehicle is rigid. Load movement, "
+      "particularly in tankers, and the vehicle suspension characteristics will affect the "
+      "outcome.  If the vehicle is predicted to skid sideways rather than overturn, an overturn "
+      "will occur when the wheels come up against some obstacle such as a kerb edge."};
+  CommandButton cmdCalculate, cmdClear, cmdMenu, cmdExit;
+  MenuItem mnuEquation;
   // The equation and the label on it that says how to hide it.
   PictureBox Picture1;
   Label lblHide;

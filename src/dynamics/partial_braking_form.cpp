@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QVBoxLayout>
-#include <utility>
+#include <string_view>
 
 #include "fields/form_layout.h"
 
@@ -82,8 +82,8 @@ class PlanView : public QWidget {
 }  // namespace
 
 PartialBrakingForm::PartialBrakingForm(PageHost& host, Dialogs& dialogs)
-    : PageWindow(host, dialogs, "frmPartialbraking", QStringLiteral("Partial braking")),
-      page_(PageWindow::dialogs()) {
+    : PageWindow(host, dialogs), page_(PageWindow::dialogs()) {
+  describe(page_.describe());
   auto* title = titleLabel(addLabel(nullptr, QStringLiteral("Partial Braking")));
 
   auto* input = new QGroupBox(QStringLiteral("INPUT"), page());
@@ -92,18 +92,18 @@ PartialBrakingForm::PartialBrakingForm(PageHost& host, Dialogs& dialogs)
       inputGrid,
       addLabel(nullptr,
                QStringLiteral("Value of the ratio (height of C of G)/(wheel base)        h/L")),
-      addTextBox("txtHL", page_.txtHL),
+      addTextBox(page_.txtHL),
       addLabel(nullptr, QStringLiteral("h/L lies between 0.20 and 0.25 for cars")));
   addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("True coefficient of friction")),
-                  addTextBox("txtTruemu", page_.txtTruemu));
+                  addTextBox(page_.txtTruemu));
   addOneLineCaptionedRow(
       inputGrid,
       addLabel(nullptr,
                QStringLiteral("Proportion of static vehicle weight on front axle.   (eg 0.60)")),
-      addTextBox("txtWf", page_.txtWf));
+      addTextBox(page_.txtWf));
   addCaptionedRow(
       inputGrid, addLabel(nullptr, QStringLiteral("Gradient in degrees")),
-      addTextBox("txtGradient", page_.txtGradient),
+      addTextBox(page_.txtGradient),
       addLabel(nullptr,
                QStringLiteral("(Uphill is positive, downhill is negative, level is zero)")));
   inputGrid->setColumnStretch(0, 1);
@@ -112,26 +112,23 @@ PartialBrakingForm::PartialBrakingForm(PageHost& host, Dialogs& dialogs)
   auto* outputGrid = new QGridLayout(output);
   addCaptionedRow(outputGrid,
                   addLabel(nullptr, QStringLiteral("Effective coefficient of friction")),
-                  addTextBox("txtMue", page_.txtMue));
+                  addTextBox(page_.txtMue));
   outputGrid->setColumnStretch(0, 1);
   alignColumns({inputGrid, outputGrid}, 1);
 
   auto* plan = new PlanView(page());
-  plan->placeOnWheel(addCheckBox("chkFn", QString(), page_.chkFn), PlanView::kFrontAxleX,
-                     PlanView::kNearsideY);
-  plan->placeOnWheel(addCheckBox("chkFo", QString(), page_.chkFo), PlanView::kFrontAxleX,
-                     PlanView::kOffsideY);
-  plan->placeOnWheel(addCheckBox("chkRn", QString(), page_.chkRn), PlanView::kRearAxleX,
-                     PlanView::kNearsideY);
-  plan->placeOnWheel(addCheckBox("chkRo", QString(), page_.chkRo), PlanView::kRearAxleX,
-                     PlanView::kOffsideY);
-  // The wheels' boxes carry no caption: a screen reader names each by its wheel.
-  const std::pair<const char*, const char*> wheels[] = {{"chkFn", "Front nearside brake"},
-                                                        {"chkFo", "Front offside brake"},
-                                                        {"chkRn", "Rear nearside brake"},
-                                                        {"chkRo", "Rear offside brake"}};
-  for (const auto& [box, wheel] : wheels)
-    findChild<QCheckBox*>(QString::fromLatin1(box))->setAccessibleName(QString::fromLatin1(wheel));
+  // The wheels' boxes carry no caption: a screen reader names each by its wheel, as the
+  // description's words for the box do.
+  auto wheelBox = [this](CheckBox& brake) {
+    QCheckBox* box = addCheckBox(brake, QString());
+    const std::string_view wheel = description().at(&brake).words;
+    box->setAccessibleName(QString::fromUtf8(wheel.data(), static_cast<qsizetype>(wheel.size())));
+    return box;
+  };
+  plan->placeOnWheel(wheelBox(page_.chkFn), PlanView::kFrontAxleX, PlanView::kNearsideY);
+  plan->placeOnWheel(wheelBox(page_.chkFo), PlanView::kFrontAxleX, PlanView::kOffsideY);
+  plan->placeOnWheel(wheelBox(page_.chkRn), PlanView::kRearAxleX, PlanView::kNearsideY);
+  plan->placeOnWheel(wheelBox(page_.chkRo), PlanView::kRearAxleX, PlanView::kOffsideY);
   auto* brakes = new QVBoxLayout;
   brakes->addWidget(keepOnOneLine(
       addLabel(nullptr, QStringLiteral("Check the boxes for those brakes which are working."))));
@@ -140,12 +137,10 @@ PartialBrakingForm::PartialBrakingForm(PageHost& host, Dialogs& dialogs)
       nullptr, QStringLiteral("(The unchecked brakes will be assumed to be inoperative)"))));
   brakes->addStretch(1);
 
-  auto* buttons = pageButtonRow({addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
-                                           [this] { page_.cmdCalculate_Click(); }),
-                                 addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
-                                           [this] { page_.cmdClear_Click(); }),
-                                 addPrintButton("cmdPrint")},
-                                {addMenuButton("cmdMenu"), addExitButton("cmdExit")});
+  auto* buttons = pageButtonRow({addButton(page_.cmdCalculate, QStringLiteral("&Calculate")),
+                                 addButton(page_.cmdClear, QStringLiteral("Clear all &boxes")),
+                                 addPrintButton(page_.cmdPrint)},
+                                {addMenuButton(page_.cmdMenu), addExitButton(page_.cmdExit)});
 
   auto* layout = new QGridLayout(page());
   layout->addWidget(title, 0, 0, 1, 2);
@@ -156,7 +151,7 @@ PartialBrakingForm::PartialBrakingForm(PageHost& host, Dialogs& dialogs)
   layout->addLayout(buttons, 4, 0, 1, 2);
   layout->setColumnStretch(0, 1);
 
-  addMenuBarItem("mnuNotes", QStringLiteral("NOTES"), [this] { page_.mnuNotes_Click(); });
+  addMenuBarItem(page_.mnuNotes, QStringLiteral("NOTES"));
 
   resize(sizeHint().expandedTo(QSize(860, 440)));
   binding().push();

@@ -81,3 +81,32 @@ void PartialBrakingPage::cmdClear_Click() {
 void PartialBrakingPage::mnuNotes_Click() { dialogs_.show(kNotes); }
 
 }  // namespace kelvara
+
+namespace kelvara {
+
+PageDescription PartialBrakingPage::describe() {
+  PageDescription d("frmPartialbraking", "Partial braking");
+  constexpr Nature measured = Nature::Measured;
+  d.input("txtHL", txtHL, "Value of the ratio (height of C of G)/(wheel base) h/L", measured);
+  d.input("txtTruemu", txtTruemu, "True coefficient of friction", measured);
+  d.input("txtWf", txtWf, "Proportion of static vehicle weight on front axle. (eg 0.60)", measured);
+  d.input("txtGradient", txtGradient, "Gradient in degrees", measured);
+  d.result("txtMue", txtMue, "Effective coefficient of friction", {"{###0.000}"});
+  d.check("chkFn", chkFn, "Front nearside brake");
+  d.check("chkFo", chkFo, "Front offside brake");
+  d.check("chkRn", chkRn, "Rear nearside brake");
+  d.check("chkRo", chkRo, "Rear offside brake");
+  d.button("cmdCalculate", cmdCalculate, [this] { cmdCalculate_Click(); });
+  d.button("cmdClear", cmdClear, [this] { cmdClear_Click(); });
+  d.button("cmdPrint", cmdPrint, WindowCommand::Print);
+  d.button("cmdMenu", cmdMenu, WindowCommand::Menu);
+  d.button("cmdExit", cmdExit, WindowCommand::Exit);
+  d.menuItem("mnuNotes", mnuNotes, [this] { mnuNotes_Click(); });
+
+  d.calculation("Effective coefficient under partial braking", {"cmdCalculate_Click"},
+                {&txtHL, &txtTruemu, &txtWf, &txtGradient, &chkFn, &chkFo, &chkRn, &chkRo},
+                {&txtMue});
+  return d;
+}
+
+}  // namespace kelvara

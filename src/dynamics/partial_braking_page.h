@@ -4,23 +4,20 @@
 
 #include "fields/controls.h"
 #include "fields/message.h"
+#include "fields/page_description.h"
 
 namespace kelvara {
 
 class PartialBrakingPage {
  public:
   explicit PartialBrakingPage(Dialogs& dialogs);
+  PageDescription describe();
 
-  TextBox txtHL;
-  TextBox txtTruemu;
-  TextBox txtWf;
-  TextBox txtGradient;
-  TextBox txtMue;
+  TextBox txtHL, txtTruemu, txtWf, txtGradient, txtMue;
   // The working brakes, at the wheels of the plan view.
-  CheckBox chkFn;
-  CheckBox chkFo;
-  CheckBox chkRn;
-  CheckBox chkRo;
+  CheckBox chkFn, chkFo, chkRn, chkRo;
+  CommandButton cmdCalculate, cmdClear, cmdPrint, cmdMenu, cmdExit;
+  MenuItem mnuNotes;
 
   void cmdCalculate_Click();
   void cmdClear_Click();

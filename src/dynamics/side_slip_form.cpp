@@ -12,57 +12,45 @@
 namespace kelvara {
 
 SideSlipForm::SideSlipForm(PageHost& host, Dialogs& dialogs)
-    : PageWindow(host, dialogs, "frmSideSlip", QStringLiteral("Side Slip")),
-      page_(PageWindow::dialogs()) {
-  page_.Form_Load();
+    : PageWindow(host, dialogs), page_(PageWindow::dialogs()) {
+  describe(page_.describe());
+  description().load();
 
   auto* title = titleLabel(addLabel(nullptr, QStringLiteral("Side Slip Calculations")));
 
-  auto* points = addLabel(
-      "Label2",
-      QStringLiteral("Select two points on the path taken by the vehicle. Measure the angle of "
-                     "yaw or the total angle of spin, A degrees, at the first point. At the "
-                     "second point measure the angle of yaw or spin, B degrees, with respect to "
-                     "the direction of heading at the first point. "));
-  QWidget* diagram =
-      addPicture("Picture2", QStringLiteral(":/dynamics/side_slip_diagram.svg"), page_.Picture2);
+  // The fixed captions are shown from the start, so that the window is sized with them.
+  auto* points = addLabel(page_.Label2);
+  QWidget* diagram = addPicture(page_.Picture2, QStringLiteral(":/dynamics/side_slip_diagram.svg"));
 
   auto* input = new QGroupBox(QStringLiteral("INPUT"), page());
   auto* inputGrid = new QGridLayout(input);
   addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("Type in the angle A in degrees")),
-                  addTextBox("Text2", page_.Text2));
+                  addTextBox(page_.Text2));
   addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("Type in the angle B in degrees")),
-                  addTextBox("txtAngleB", page_.txtAngleB));
+                  addTextBox(page_.txtAngleB));
   addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("Actual coefficient of friction")),
-                  addTextBox("txtAct", page_.txtAct));
+                  addTextBox(page_.txtAct));
   addCaptionedRow(inputGrid, addLabel(nullptr, QStringLiteral("Coefficient of rolling friction")),
-                  addTextBox("txtRoll", page_.txtRoll));
+                  addTextBox(page_.txtRoll));
   inputGrid->setColumnStretch(0, 1);
 
   auto* output = new QGroupBox(QStringLiteral("OUTPUT"), page());
   auto* outputGrid = new QGridLayout(output);
   addCaptionedRow(outputGrid,
                   addLabel(nullptr, QStringLiteral("Effective coefficient of friction")),
-                  addTextBox("txtfriction2", page_.txtfriction2));
+                  addTextBox(page_.txtfriction2));
   outputGrid->setColumnStretch(0, 1);
   alignColumns({inputGrid, outputGrid}, 1);
 
-  auto* note = addLabel(
-      "Label6",
-      QStringLiteral("This module calculates the effective coefficient of friction over the "
-                     "distance d when no braking is applied. The angle B may be greater than 360 "
-                     "degrees for a spinning vehicle. Note that B is measured from the heading "
-                     "direction at the first selected point. "));
-  QLabel* rolling = addLabel("Label7", page_.Label7);
+  auto* note = addLabel(page_.Label6);
+  QLabel* rolling = addLabel(page_.Label7);
   rolling->setWordWrap(false);
   rolling->setFrameShape(QFrame::Box);
   rolling->setMargin(6);
 
-  auto* buttons = pageButtonRow({addButton("cmdCalculate", QStringLiteral("Calculate"), nullptr,
-                                           [this] { page_.cmdCalculate_Click(); }),
-                                 addButton("cmdClear", QStringLiteral("&Clear all boxes"), nullptr,
-                                           [this] { page_.cmdClear_Click(); })},
-                                {addMenuButton("cmdMenu"), addExitButton("cmdExit")});
+  auto* buttons = pageButtonRow({addButton(page_.cmdCalculate, QStringLiteral("Calculate")),
+                                 addButton(page_.cmdClear, QStringLiteral("&Clear all boxes"))},
+                                {addMenuButton(page_.cmdMenu), addExitButton(page_.cmdExit)});
 
   auto* right = new QVBoxLayout;
   right->addWidget(input);
@@ -83,8 +71,7 @@ SideSlipForm::SideSlipForm(PageHost& host, Dialogs& dialogs)
   layout->addLayout(buttons, 2, 0, 1, 2);
   layout->setColumnStretch(1, 1);
 
-  addMenuBarItem("mnuReferences", QStringLiteral("REFERENCE"),
-                 [this] { page_.mnuReferences_Click(); });
+  addMenuBarItem(page_.mnuReferences, QStringLiteral("REFERENCE"));
 
   resize(sizeHint().expandedTo(QSize(960, 460)));
   binding().push();

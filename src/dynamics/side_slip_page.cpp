@@ -88,3 +88,32 @@ void SideSlipPage::cmdClear_Click() {
 void SideSlipPage::mnuReferences_Click() { dialogs_.show(kReference); }
 
 }  // namespace kelvara
+
+namespace kelvara {
+
+PageDescription SideSlipPage::describe() {
+  PageDescription d("frmSideSlip", "Side Slip");
+  constexpr Nature measured = Nature::Measured;
+  d.label("Label2", Label2);
+  d.picture("Picture2", Picture2);
+  d.input("Text2", Text2, "Type in the angle A in degrees", measured);
+  d.input("txtAngleB", txtAngleB, "Type in the angle B in degrees", measured);
+  d.input("txtAct", txtAct, "Actual coefficient of friction", measured);
+  d.input("txtRoll", txtRoll, "Coefficient of rolling friction", measured);
+  d.result("txtfriction2", txtfriction2, "Effective coefficient of friction", {"{###0.000}"});
+  d.label("Label6", Label6);
+  d.label("Label7", Label7);
+  d.button("cmdCalculate", cmdCalculate, [this] { cmdCalculate_Click(); });
+  d.button("cmdClear", cmdClear, [this] { cmdClear_Click(); });
+  d.button("cmdMenu", cmdMenu, WindowCommand::Menu);
+  d.button("cmdExit", cmdExit, WindowCommand::Exit);
+  d.menuItem("mnuReferences", mnuReferences, [this] { mnuReferences_Click(); });
+
+  d.onLoad("Form_Load", [this] { Form_Load(); });
+
+  d.calculation("Effective coefficient in side slip", {"cmdCalculate_Click"},
+                {&Text2, &txtAngleB, &txtAct, &txtRoll}, {&txtfriction2});
+  return d;
+}
+
+}  // namespace kelvara

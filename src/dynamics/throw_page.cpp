@@ -115,3 +115,45 @@ void ThrowPage::Option1_Click() {
 }
 
 }  // namespace kelvara
+
+namespace kelvara {
+
+PageDescription ThrowPage::describe() {
+  PageDescription d("frmThrow", "Throw Calculations");
+  constexpr Nature measured = Nature::Measured;
+  constexpr const char* kSpeed = "{####0.000}     m/s or     {####0.000} mph";
+  d.input("txtThrowDistance", txtThrowDistance, "Type in the throw distance in metres:", measured);
+  d.input("txtCoefficient", txtCoefficient,
+          "Type in the coefficient of friction between the ground and the object: μ This is "
+          "needed for the Searle Equations",
+          measured);
+  d.result("txtAdult", txtAdult, "Adult pedestrian: (Error 10%)",
+           {"{####0.000}     m/s  or    {####0.000} mph"});
+  d.result("txtChild", txtChild, "Child pedestrian: (Error 6%)", {kSpeed});
+  d.result("txtRounded", txtRounded, "Adult. Rounded front: (Error 16%)", {kSpeed});
+  d.result("txtVertical", txtVertical, "Vertical front end: (Error 7%)",
+           {"{####0.000}     m/s or     {####0.000}mph"});
+  d.result("txtMax", txtMax, "Searle's maximum speed:", {kSpeed});
+  d.result("txtMin", txtMin, "Searle's minimum speed:", {kSpeed});
+  d.result("txtZandor", txtZandor, "Probable speed (1.15 x the minimum speed):", {kSpeed});
+  d.result("txtTorvane", txtTorvane,
+           "Fit to reconstructed collisions: (95% confidence + or - 2.16 m/s or 5 mph)",
+           {"{####0.000}     m/s  or     {####0.000} mph"});
+  // The references and the note beneath them, shown from the menu.
+  d.fixed("Text2", Text2).kind = ControlKind::TextArea;
+  d.fixed("Text3", Text3).kind = ControlKind::TextArea;
+  d.option("Option1", Option1, "Click here to hide this box", 0, [this] { Option1_Click(); });
+  d.button("cmdThrow", cmdThrow, [this] { cmdThrow_Click(); });
+  d.button("cmdClear1", cmdClear1, [this] { cmdClear1_Click(); });
+  d.button("CmdPrint", CmdPrint, WindowCommand::Print);
+  d.button("cmdMenu5", cmdMenu5, WindowCommand::Menu);
+  d.button("cmdExit5", cmdExit5, WindowCommand::Exit);
+  d.menuItem("mnuReferences", mnuReferences, [this] { mnuReferences_Click(); });
+
+  d.calculation(
+      "Impact speed from throw distance", {"cmdThrow_Click"}, {&txtThrowDistance, &txtCoefficient},
+      {&txtAdult, &txtChild, &txtRounded, &txtVertical, &txtMax, &txtMin, &txtZandor, &txtTorvane});
+  return d;
+}
+
+}  // namespace kelvara

@@ -4,27 +4,22 @@
 
 #include "fields/controls.h"
 #include "fields/message.h"
+#include "fields/page_description.h"
 
 namespace kelvara {
 
 class ThrowPage {
  public:
   explicit ThrowPage(Dialogs& dialogs);
+  PageDescription describe();
 
-  TextBox txtThrowDistance;
-  TextBox txtCoefficient;
-  TextBox txtAdult;
-  TextBox txtChild;
-  TextBox txtRounded;
-  TextBox txtVertical;
-  TextBox txtMax;
-  TextBox txtMin;
-  TextBox txtZandor;
-  TextBox txtTorvane;
+  TextBox txtThrowDistance, txtCoefficient, txtAdult, txtChild, txtRounded, txtVertical, txtMax;
+  TextBox txtMin, txtZandor, txtTorvane;
   // References box.
-  TextBox Text2;
-  TextBox Text3;
+  TextBox Text2, Text3;
   OptionButton Option1;
+  CommandButton cmdThrow, cmdClear1, CmdPrint, cmdMenu5, cmdExit5;
+  MenuItem mnuReferences;
 
   void cmdThrow_Click();
   void cmdClear1_Click();

@@ -20,40 +20,39 @@ constexpr const char* kScrollNote = "Calculations will start as soon as you begi
 }  // namespace
 
 TrailerForm::TrailerForm(PageHost& host, Dialogs& dialogs)
-    : PageWindow(host, dialogs, "frmTrailer", QStringLiteral("Long Vehicles")),
-      page_(PageWindow::dialogs()) {
+    : PageWindow(host, dialogs), page_(PageWindow::dialogs()) {
+  describe(page_.describe());
   QLabel* title = titleLabel(addLabel(nullptr, QStringLiteral("LONG VEHICLE CUT IN")));
 
   auto* articulated = new QGroupBox(QStringLiteral("ARTICULATED VEHICLE"), page());
   auto* articulatedColumn = new QVBoxLayout(articulated);
   articulatedColumn->addWidget(
-      addPicture("Picture1", QStringLiteral(":/dynamics/trailer_articulated.svg"), page_.Picture1),
-      0, Qt::AlignCenter);
+      addPicture(page_.Picture1, QStringLiteral(":/dynamics/trailer_articulated.svg")), 0,
+      Qt::AlignCenter);
   auto* articulatedGrid = new QGridLayout;
   addOneLineCaptionedRow(
       articulatedGrid,
       addLabel(nullptr, QStringLiteral("Distance from 5th wheel to trailer rear axle, d")),
-      addTextBox("txtd", page_.txtd));
+      addTextBox(page_.txtd));
   addOneLineCaptionedRow(articulatedGrid,
                          addLabel(nullptr, QStringLiteral("Tractor width, b   metres")),
-                         addTextBox("txtb", page_.txtb));
+                         addTextBox(page_.txtb));
   addOneLineCaptionedRow(articulatedGrid,
                          addLabel(nullptr, QStringLiteral("Tractor Wheelbase, p    metres")),
-                         addTextBox("txtp", page_.txtp));
+                         addTextBox(page_.txtp));
   addOneLineCaptionedRow(
       articulatedGrid,
       addLabel(nullptr, QStringLiteral("Fifth wheel to tractor rear axle, m   metres")),
-      addTextBox("txtm", page_.txtm));
+      addTextBox(page_.txtm));
   articulatedGrid->addWidget(addLabel(nullptr, QString::fromLatin1(kScrollCaption)),
                              articulatedGrid->rowCount(), 0, 1, 2);
-  QScrollBar* articulatedRadii =
-      addScrollBar("HScroll1", page_.HScroll1, [this] { page_.HScroll1_Change(); });
+  QScrollBar* articulatedRadii = addScrollBar(page_.HScroll1);
   articulatedGrid->addWidget(articulatedRadii, articulatedGrid->rowCount(), 0, 1, 2);
   addOneLineCaptionedRow(articulatedGrid, addLabel(nullptr, QStringLiteral("Radius, R metres")),
-                         addTextBox("txtR", page_.txtR));
+                         addTextBox(page_.txtR));
   addOneLineCaptionedRow(articulatedGrid,
                          addLabel(nullptr, QStringLiteral("Cut-in (R - X) metres")),
-                         addTextBox("txtCutIn", page_.txtCutIn));
+                         addTextBox(page_.txtCutIn));
   articulatedGrid->setColumnStretch(1, 1);
   articulatedColumn->addLayout(articulatedGrid);
   articulatedColumn->addWidget(addLabel(nullptr, QString::fromLatin1(kScrollNote)));
@@ -61,38 +60,31 @@ TrailerForm::TrailerForm(PageHost& host, Dialogs& dialogs)
 
   auto* rigid = new QGroupBox(QStringLiteral("RIGID VEHICLE"), page());
   auto* rigidColumn = new QVBoxLayout(rigid);
-  rigidColumn->addWidget(
-      addPicture("Picture2", QStringLiteral(":/dynamics/trailer_rigid.svg"), page_.Picture2), 0,
-      Qt::AlignCenter);
+  rigidColumn->addWidget(addPicture(page_.Picture2, QStringLiteral(":/dynamics/trailer_rigid.svg")),
+                         0, Qt::AlignCenter);
   auto* rigidGrid = new QGridLayout;
   addOneLineCaptionedRow(rigidGrid, addLabel(nullptr, QStringLiteral("Wheelbase, L metres")),
-                         addTextBox("txtL", page_.txtL));
+                         addTextBox(page_.txtL));
   rigidGrid->addWidget(addLabel(nullptr, QString::fromLatin1(kScrollCaption)),
                        rigidGrid->rowCount(), 0, 1, 2);
-  QScrollBar* rigidRadii =
-      addScrollBar("HScrollR", page_.HScrollR, [this] { page_.HScrollR_Change(); });
+  QScrollBar* rigidRadii = addScrollBar(page_.HScrollR);
   rigidGrid->addWidget(rigidRadii, rigidGrid->rowCount(), 0, 1, 2);
   addOneLineCaptionedRow(rigidGrid, addLabel(nullptr, QStringLiteral("Radius, R metres")),
-                         addTextBox("txtR2", page_.txtR2));
+                         addTextBox(page_.txtR2));
   addOneLineCaptionedRow(rigidGrid, addLabel(nullptr, QStringLiteral("Cut-in (R-X) metres")),
-                         addTextBox("txtCut", page_.txtCut));
+                         addTextBox(page_.txtCut));
   rigidGrid->setColumnStretch(1, 1);
   rigidColumn->addLayout(rigidGrid);
   rigidColumn->addWidget(addLabel(nullptr, QString::fromLatin1(kScrollNote)));
   rigidColumn->addStretch(1);
 
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton("cmdClear", QStringLiteral("Clear all boxes"), nullptr,
-                               [this] { page_.cmdClear_Click(); }));
+  buttons->addWidget(addButton(page_.cmdClear, QStringLiteral("Clear all boxes")));
   buttons->addStretch(1);
   // This page's Menu and Exit have no access keys, and its Exit disables the rigid results
   // before the program ends.
-  buttons->addWidget(
-      addButton("cmdMenu", QStringLiteral("Menu"), nullptr, [this] { returnToMenu(); }));
-  buttons->addWidget(addButton("cmdExit", QStringLiteral("Exit"), nullptr, [this] {
-    page_.cmdExit_Click();
-    endProgram();
-  }));
+  buttons->addWidget(addButton(page_.cmdMenu, QStringLiteral("Menu")));
+  buttons->addWidget(addButton(page_.cmdExit, QStringLiteral("Exit")));
 
   auto* layout = new QGridLayout(page());
   layout->addWidget(title, 0, 0, 1, 2);
@@ -101,8 +93,7 @@ TrailerForm::TrailerForm(PageHost& host, Dialogs& dialogs)
   layout->addLayout(buttons, 2, 0, 1, 2);
   layout->setRowStretch(1, 1);
 
-  addMenuBarItem("mnuInstructions", QStringLiteral("Instructions"),
-                 [this] { page_.mnuInstructions_Click(); });
+  addMenuBarItem(page_.mnuInstructions, QStringLiteral("Instructions"));
 
   resize(sizeHint().expandedTo(QSize(900, 640)));
   binding().push();

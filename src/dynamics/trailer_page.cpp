@@ -141,3 +141,37 @@ void TrailerPage::cmdExit_Click() {
 }
 
 }  // namespace kelvara
+
+namespace kelvara {
+
+PageDescription TrailerPage::describe() {
+  PageDescription d("frmTrailer", "Long Vehicles");
+  constexpr Nature measured = Nature::Measured;
+  // Articulated vehicle.
+  d.picture("Picture1", Picture1);
+  d.input("txtd", txtd, "Distance from 5th wheel to trailer rear axle, d", measured);
+  d.input("txtb", txtb, "Tractor width, b metres", measured);
+  d.input("txtp", txtp, "Tractor Wheelbase, p metres", measured);
+  d.input("txtm", txtm, "Fifth wheel to tractor rear axle, m metres", measured);
+  d.bar("HScroll1", HScroll1, "Scroll for different Radii, R", [this] { HScroll1_Change(); });
+  d.result("txtR", txtR, "Radius, R metres", {"{######0.00}"});
+  d.result("txtCutIn", txtCutIn, "Cut-in (R - X) metres", {"{#######0.00}"});
+  // Rigid vehicle.
+  d.picture("Picture2", Picture2);
+  d.input("txtL", txtL, "Wheelbase, L metres", measured);
+  d.bar("HScrollR", HScrollR, "Scroll for different Radii, R", [this] { HScrollR_Change(); });
+  d.result("txtR2", txtR2, "Radius, R metres", {"{######0.00}"});
+  d.result("txtCut", txtCut, "Cut-in (R-X) metres", {"{######0.00}"});
+  d.button("cmdClear", cmdClear, [this] { cmdClear_Click(); });
+  d.button("cmdMenu", cmdMenu, WindowCommand::Menu);
+  // Its handler disables the rigid results, then the program ends.
+  d.button("cmdExit", cmdExit, WindowCommand::Exit, [this] { cmdExit_Click(); });
+  d.menuItem("mnuInstructions", mnuInstructions, [this] { mnuInstructions_Click(); });
+
+  d.calculation("Articulated vehicle cut-in", {"HScroll1_Change"},
+                {&txtd, &txtb, &txtp, &txtm, &HScroll1}, {&txtR, &txtCutIn});
+  d.calculation("Rigid vehicle cut-in", {"HScrollR_Change"}, {&txtL, &HScrollR}, {&txtR2, &txtCut});
+  return d;
+}
+
+}  // namespace kelvara

@@ -4,29 +4,27 @@
 
 #include "fields/controls.h"
 #include "fields/message.h"
+#include "fields/page_description.h"
 
 namespace kelvara {
 
 class TrailerPage {
  public:
   explicit TrailerPage(Dialogs& dialogs);
+  PageDescription describe();
 
   // Articulated vehicle.
-  TextBox txtd;
-  TextBox txtb;
-  TextBox txtp;
-  TextBox txtm;
+  TextBox txtd, txtb, txtp, txtm;
   ScrollBar HScroll1;
-  TextBox txtR;
-  TextBox txtCutIn;
+  TextBox txtR, txtCutIn;
   // Rigid vehicle.
   TextBox txtL;
   ScrollBar HScrollR;
-  TextBox txtR2;
-  TextBox txtCut;
+  TextBox txtR2, txtCut;
   // The two vehicle diagrams.
-  PictureBox Picture1;
-  PictureBox Picture2;
+  PictureBox Picture1, Picture2;
+  CommandButton cmdClear, cmdMenu, cmdExit;
+  MenuItem mnuInstructions;
 
   void HScroll1_Change();
   void HScrollR_Change();

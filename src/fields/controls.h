@@ -46,6 +46,12 @@ struct ScrollBar {
   bool visible = true;
 };
 
+// A drop-down menu, an entry of one, or an item directly on the menu bar.
+struct MenuItem {
+  bool enabled = true;
+  bool visible = true;
+};
+
 // Pictures, frames and other controls whose only run-time state is being shown.
 struct PictureBox {
   bool enabled = true;

@@ -110,6 +110,19 @@ PageWindow::PageWindow(PageHost& host, Dialogs& dialogs, const char* objectName,
   setCentralWidget(new QWidget(this));
 }
 
+PageWindow::PageWindow(PageHost& host, Dialogs& dialogs)
+    : host_(host), boundDialogs_(dialogs, *this) {
+  setCentralWidget(new QWidget(this));
+}
+
+void PageWindow::describe(PageDescription description) {
+  description_ = std::move(description);
+  setObjectName(QString::fromUtf8(description_.page.data(),
+                                  static_cast<qsizetype>(description_.page.size())));
+  setWindowTitle(QString::fromUtf8(description_.title.data(),
+                                   static_cast<qsizetype>(description_.title.size())));
+}
+
 void PageWindow::returnToMenu() {
   hide();
   host_.showMenu();
@@ -130,7 +143,7 @@ void PageWindow::run(const std::function<void()>& handler) {
   } running(running_);
   binding_.pull();
   try {
-    handler();
+    if (handler) handler();
   } catch (const ArithmeticFailure& failure) {
     // Pages report their own failures; this is the last guard so that no figure that is
     // not a number reaches a box and the program carries on.
@@ -141,43 +154,74 @@ void PageWindow::run(const std::function<void()>& handler) {
   inputNames_.refresh();
 }
 
-QLineEdit* PageWindow::addTextBox(const char* name, TextBox& control) {
-  auto* widget = new QLineEdit(page());
-  widget->setObjectName(QString::fromLatin1(name));
-  binding_.bind(widget, control);
+template <class Widget>
+Widget* PageWindow::named(Widget* widget, const void* control) {
+  const std::string_view name = description_.at(control).name;
+  widget->setObjectName(
+      QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
   return widget;
 }
 
-QPlainTextEdit* PageWindow::addTextArea(const char* name, TextBox& control) {
-  auto* widget = new QPlainTextEdit(page());
-  widget->setObjectName(QString::fromLatin1(name));
+std::function<void()> PageWindow::handlerOf(const void* control, Event event) const {
+  const HandlerDescription* handler = description_.handlerFor(description_.at(control).name, event);
+  return handler == nullptr ? std::function<void()>() : handler->run;
+}
+
+std::function<void()> PageWindow::commandOf(const void* control,
+                                            const std::function<void()>& windowAction) {
+  const std::function<void()> handler = handlerOf(control, Event::Click);
+  std::function<void()> command;
+  if (windowAction) {
+    command = windowAction;
+  } else {
+    switch (description_.at(control).command) {
+      case WindowCommand::None: command = handler; break;
+      case WindowCommand::Menu: command = [this] { returnToMenu(); }; break;
+      // A page's own Exit handler runs first (the trailer page's disables its results).
+      case WindowCommand::Exit:
+        command = [this, handler] {
+          if (handler) handler();
+          endProgram();
+        };
+        break;
+      case WindowCommand::Print: command = [this] { printForm(); }; break;
+    }
+  }
+  // The screen reaches the controls first, whatever the command does.
+  return [this, command] { run(command); };
+}
+
+QLineEdit* PageWindow::addTextBox(TextBox& control) {
+  auto* widget = named(new QLineEdit(page()), &control);
+  if (description_.at(&control).role == Role::Fixed) widget->setReadOnly(true);
+  binding_.bind(widget, control);
+  // Every change of the text counts, typed or set by the program.
+  if (auto change = handlerOf(&control, Event::Change))
+    connect(widget, &QLineEdit::textChanged, this, [this, change] { run(change); });
+  return widget;
+}
+
+QPlainTextEdit* PageWindow::addTextArea(TextBox& control) {
+  auto* widget = named(new QPlainTextEdit(page()), &control);
+  if (description_.at(&control).role == Role::Fixed) widget->setReadOnly(true);
   // Tab goes on to the next control; a tab typed into a box of figures means nothing.
   widget->setTabChangesFocus(true);
   binding_.bind(widget, control);
   return widget;
 }
 
-QLabel* PageWindow::addLabel(const char* name, Label& control) {
-  auto* widget = new QLabel(page());
-  widget->setObjectName(QString::fromLatin1(name));
+QLabel* PageWindow::addLabel(Label& control) {
+  // With its caption from the start, so that the form is laid out with it.
+  auto* widget = named(new QLabel(QString::fromStdString(control.caption), page()), &control);
   widget->setTextFormat(Qt::PlainText);
   widget->setWordWrap(true);
   binding_.bind(widget, control);
+  if (auto click = handlerOf(&control, Event::Click)) onClick(widget, click);
   return widget;
 }
 
-QLabel* PageWindow::addLabel(const char* name, const QString& caption) {
-  auto* widget = new QLabel(caption, page());
-  if (name != nullptr) widget->setObjectName(QString::fromLatin1(name));
-  widget->setTextFormat(Qt::PlainText);
-  widget->setWordWrap(true);
-  return widget;
-}
-
-QScrollBar* PageWindow::addScrollBar(const char* name, ScrollBar& control,
-                                     const std::function<void()>& changeHandler) {
-  auto* widget = new QScrollBar(Qt::Horizontal, page());
-  widget->setObjectName(QString::fromLatin1(name));
+QScrollBar* PageWindow::addScrollBar(ScrollBar& control) {
+  auto* widget = named(new QScrollBar(Qt::Horizontal, page()), &control);
   // The arrow keys move the bar the way its arrows point, Right to larger values (Qt's
   // scroll bars invert their keys by default, which suits vertical bars only).
   widget->setInvertedControls(false);
@@ -185,9 +229,104 @@ QScrollBar* PageWindow::addScrollBar(const char* name, ScrollBar& control,
   widget->setFocusPolicy(Qt::StrongFocus);
   binding_.bind(widget, control);
   scrollBars_.push_back(widget);
-  connect(widget, &QScrollBar::valueChanged, this, [this, changeHandler] {
-    if (running_ == 0) run(changeHandler);
+  const std::function<void()> change = handlerOf(&control, Event::Change);
+  connect(widget, &QScrollBar::valueChanged, this, [this, change] {
+    if (running_ == 0) run(change);
   });
+  return widget;
+}
+
+QPushButton* PageWindow::addButton(CommandButton& control, const QString& caption,
+                                   const std::function<void()>& windowAction) {
+  auto* widget = named(new QPushButton(caption, page()), &control);
+  widget->setAutoDefault(false);
+  binding_.bind(widget, control);
+  connect(widget, &QPushButton::clicked, this, commandOf(&control, windowAction));
+  return widget;
+}
+
+QPushButton* PageWindow::addMenuButton(CommandButton& control) {
+  return addButton(control, QStringLiteral("&Menu"));
+}
+
+QPushButton* PageWindow::addExitButton(CommandButton& control) {
+  return addButton(control, QStringLiteral("E&xit"));
+}
+
+QPushButton* PageWindow::addPrintButton(CommandButton& control) {
+  return addButton(control, QStringLiteral("&Print Form"));
+}
+
+QRadioButton* PageWindow::addOptionButton(OptionButton& control, const QString& caption,
+                                          QButtonGroup* group) {
+  auto* widget = named(new QRadioButton(caption, page()), &control);
+  group->addButton(widget);
+  binding_.bind(widget, control);
+  if (auto click = handlerOf(&control, Event::Click))
+    connect(widget, &QRadioButton::clicked, this, [this, click] { run(click); });
+  return widget;
+}
+
+QCheckBox* PageWindow::addCheckBox(CheckBox& control, const QString& caption) {
+  auto* widget = named(new QCheckBox(caption, page()), &control);
+  binding_.bind(widget, control);
+  if (auto click = handlerOf(&control, Event::Click))
+    connect(widget, &QCheckBox::clicked, this, [this, click] { run(click); });
+  return widget;
+}
+
+QWidget* PageWindow::addPicture(PictureBox& control, const QString& resource) {
+  auto* widget = named(new LazySvgWidget(resource, page()), &control);
+  widget->setFixedSize(widget->sizeHint());
+  binding_.bind(widget, control);
+  if (auto click = handlerOf(&control, Event::Click)) onClick(widget, click);
+  return widget;
+}
+
+QMenu* PageWindow::addMenu(MenuItem& control, const QString& caption) {
+  QMenu* menu = menuBar()->addMenu(caption);
+  named(menu, &control);
+  named(menu->menuAction(), &control);
+  return menu;
+}
+
+QAction* PageWindow::addMenuBarItem(MenuItem& control, const QString& caption,
+                                    const std::function<void()>& windowAction) {
+  QAction* action = named(menuBar()->addAction(caption), &control);
+  connect(action, &QAction::triggered, this, commandOf(&control, windowAction));
+  return action;
+}
+
+QAction* PageWindow::addMenuItem(QMenu* menu, MenuItem& control, const QString& caption,
+                                 const std::function<void()>& windowAction) {
+  QAction* action = named(menu->addAction(caption), &control);
+  connect(action, &QAction::triggered, this, commandOf(&control, windowAction));
+  return action;
+}
+
+QPushButton* PageWindow::addMouseDownButton(CommandButton& control, const QString& caption,
+                                           const std::function<void()>& after) {
+  auto* widget = named(new QPushButton(caption, page()), &control);
+  widget->setAutoDefault(false);
+  binding_.bind(widget, control);
+  const std::function<void()> handler = handlerOf(&control, Event::MouseDown);
+  widget->installEventFilter(new ButtonDownFilter(widget, [this, handler, after] {
+    run(handler);
+    if (after) after();
+  }));
+  return widget;
+}
+
+QString PageWindow::nameOf(const void* control) const {
+  const std::string_view name = description_.at(control).name;
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QLabel* PageWindow::addLabel(const char* name, const QString& caption) {
+  auto* widget = new QLabel(caption, page());
+  if (name != nullptr) widget->setObjectName(QString::fromLatin1(name));
+  widget->setTextFormat(Qt::PlainText);
+  widget->setWordWrap(true);
   return widget;
 }
 
@@ -201,29 +340,6 @@ QPushButton* PageWindow::addButton(const char* name, const QString& caption,
   return widget;
 }
 
-QPushButton* PageWindow::addMouseDownButton(const char* name, const QString& caption,
-                                           CommandButton* control,
-                                           const std::function<void()>& handler) {
-  auto* widget = new QPushButton(caption, page());
-  widget->setObjectName(QString::fromLatin1(name));
-  widget->setAutoDefault(false);
-  if (control != nullptr) binding_.bind(widget, *control);
-  widget->installEventFilter(new ButtonDownFilter(widget, [this, handler] { run(handler); }));
-  return widget;
-}
-
-QPushButton* PageWindow::addMenuButton(const char* name) {
-  return addButton(name, QStringLiteral("&Menu"), nullptr, [this] { returnToMenu(); });
-}
-
-QPushButton* PageWindow::addExitButton(const char* name) {
-  return addButton(name, QStringLiteral("E&xit"), nullptr, [this] { host_.endProgram(); });
-}
-
-QPushButton* PageWindow::addPrintButton(const char* name) {
-  return addButton(name, QStringLiteral("&Print Form"), nullptr, [this] { printForm(); });
-}
-
 void PageWindow::printForm() { host_.printWindow(*this); }
 
 void PageWindow::printSheets(const std::vector<QWidget*>& sheets) {
@@ -231,57 +347,6 @@ void PageWindow::printSheets(const std::vector<QWidget*>& sheets) {
 }
 
 QButtonGroup* PageWindow::addOptionGroup() { return new QButtonGroup(this); }
-
-QRadioButton* PageWindow::addOptionButton(const char* name, const QString& caption,
-                                          OptionButton& control, QButtonGroup* group,
-                                          const std::function<void()>& handler) {
-  auto* widget = new QRadioButton(caption, page());
-  widget->setObjectName(QString::fromLatin1(name));
-  group->addButton(widget);
-  binding_.bind(widget, control);
-  if (handler) connect(widget, &QRadioButton::clicked, this, [this, handler] { run(handler); });
-  return widget;
-}
-
-QCheckBox* PageWindow::addCheckBox(const char* name, const QString& caption, CheckBox& control,
-                                   const std::function<void()>& handler) {
-  auto* widget = new QCheckBox(caption, page());
-  widget->setObjectName(QString::fromLatin1(name));
-  binding_.bind(widget, control);
-  if (handler) connect(widget, &QCheckBox::clicked, this, [this, handler] { run(handler); });
-  return widget;
-}
-
-QWidget* PageWindow::addPicture(const char* name, const QString& resource, PictureBox& control) {
-  auto* widget = new LazySvgWidget(resource, page());
-  widget->setObjectName(QString::fromLatin1(name));
-  widget->setFixedSize(widget->sizeHint());
-  binding_.bind(widget, control);
-  return widget;
-}
-
-QMenu* PageWindow::addMenu(const char* name, const QString& caption) {
-  QMenu* menu = menuBar()->addMenu(caption);
-  menu->setObjectName(QString::fromLatin1(name));
-  menu->menuAction()->setObjectName(QString::fromLatin1(name));
-  return menu;
-}
-
-QAction* PageWindow::addMenuBarItem(const char* name, const QString& caption,
-                                    const std::function<void()>& handler) {
-  QAction* action = menuBar()->addAction(caption);
-  action->setObjectName(QString::fromLatin1(name));
-  connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
-  return action;
-}
-
-QAction* PageWindow::addMenuItem(QMenu* menu, const char* name, const QString& caption,
-                                 const std::function<void()>& handler) {
-  QAction* action = menu->addAction(caption);
-  action->setObjectName(QString::fromLatin1(name));
-  connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
-  return action;
-}
 
 void PageWindow::onDoubleClick(QWidget* widget, const std::function<void()>& handler) {
   widget->installEventFilter(new MouseEventFilter(widget, QEvent::MouseButtonDblClick,

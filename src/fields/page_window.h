@@ -21,6 +21,7 @@
 #include "fields/binding.h"
 #include "fields/form_layout.h"
 #include "fields/message.h"
+#include "fields/page_description.h"
 #include "fields/page_host.h"
 
 namespace kelvara {
@@ -29,8 +30,13 @@ class PageWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  // objectName is the page's name (frmNewton), caption its window title.
+  // objectName is the window's name (frmMenu), caption its window title.
   PageWindow(PageHost& host, Dialogs& dialogs, const char* objectName, const QString& caption);
+  // A calculator page, named and titled by its description (see describe).
+  PageWindow(PageHost& host, Dialogs& dialogs);
+
+  // What the page is, as its logic describes it; empty for a window without page logic.
+  const PageDescription& description() const { return description_; }
 
   // The Menu button: hide this page and show the menu window.
   void returnToMenu();
@@ -50,49 +56,52 @@ class PageWindow : public QMainWindow {
   // Runs one handler of the page logic: screen to controls, the handler, controls to screen.
   void run(const std::function<void()>& handler);
 
-  // Widgets bound to controls, named and parented to the page.
-  QLineEdit* addTextBox(const char* name, TextBox& control);
-  // A multi-line text box, its lines separated by line feeds in the control's text.
-  QPlainTextEdit* addTextArea(const char* name, TextBox& control);
-  QLabel* addLabel(const char* name, Label& control);
-  // A scroll bar that moves while a handler is still running (its message box open, the
-  // bar's arrow held down) does not start its handler inside that one: the bar goes back to
-  // where the running handler leaves it.
-  QScrollBar* addScrollBar(const char* name, ScrollBar& control,
-                           const std::function<void()>& changeHandler);
+  // Takes the page logic's description: the window's name and title, and the names, roles
+  // and handlers of the controls the widgets below are bound to.
+  void describe(PageDescription description);
+
+  // Widgets bound to the described controls of the page logic, named as the description
+  // names them and parented to the page; each runs the handlers the description gives it
+  // (a box its Change, a button, option, check box, picture or label its Click, a scroll
+  // bar its Change, a menu item its Click). A command button or menu item the description
+  // gives to the window runs windowAction, or else the window's own command (Menu, Exit
+  // after the page's handler, Print Form).
+  QLineEdit* addTextBox(TextBox& control);  // read-only when it shows a fixed text
+  QPlainTextEdit* addTextArea(TextBox& control);
+  QLabel* addLabel(Label& control);
+  QScrollBar* addScrollBar(ScrollBar& control);
+  QPushButton* addButton(CommandButton& control, const QString& caption,
+                         const std::function<void()>& windowAction = {});
+  QPushButton* addMenuButton(CommandButton& control);
+  QPushButton* addExitButton(CommandButton& control);
+  QPushButton* addPrintButton(CommandButton& control);
+  QRadioButton* addOptionButton(OptionButton& control, const QString& caption,
+                                QButtonGroup* group);
+  QCheckBox* addCheckBox(CheckBox& control, const QString& caption);
+  QWidget* addPicture(PictureBox& control, const QString& resource);
+  QMenu* addMenu(MenuItem& control, const QString& caption);
+  QAction* addMenuBarItem(MenuItem& control, const QString& caption,
+                          const std::function<void()>& windowAction = {});
+  QAction* addMenuItem(QMenu* menu, MenuItem& control, const QString& caption,
+                       const std::function<void()>& windowAction = {});
+  // A command button running its MouseDown handler when a mouse button goes down on it: any
+  // button, the second press of a double click included; then after, if given. Its click
+  // runs nothing.
+  QPushButton* addMouseDownButton(CommandButton& control, const QString& caption,
+                                  const std::function<void()>& after = {});
+  // The name the description gives a control, for a widget the form builds itself.
+  QString nameOf(const void* control) const;
+
+  // Widgets of a window without page logic (the menu window, Check figures), named by the
+  // form, parented to the page.
   // Fixed texts; name may be null for an unnamed caption.
   QLabel* addLabel(const char* name, const QString& caption);
   // A command button running handler when clicked; control (may be null) holds its state.
   QPushButton* addButton(const char* name, const QString& caption, CommandButton* control,
                          const std::function<void()>& handler);
-  // A command button running handler when a mouse button goes down on it: any button, the
-  // second press of a double click included. Its click runs nothing.
-  QPushButton* addMouseDownButton(const char* name, const QString& caption,
-                                  CommandButton* control, const std::function<void()>& handler);
-  // The shared page buttons.
-  QPushButton* addMenuButton(const char* name);
-  QPushButton* addExitButton(const char* name);
-  QPushButton* addPrintButton(const char* name);
   // Option buttons that exclude one another. The group may be left with none selected
   // (the binding unchecks it when the page logic clears every value).
   QButtonGroup* addOptionGroup();
-  // An option button of group; handler (may be empty) runs when the investigator clicks it,
-  // after the new choice has reached the controls.
-  QRadioButton* addOptionButton(const char* name, const QString& caption, OptionButton& control,
-                                QButtonGroup* group, const std::function<void()>& handler = {});
-  // A check box; handler (may be empty) runs when the investigator clicks it.
-  QCheckBox* addCheckBox(const char* name, const QString& caption, CheckBox& control,
-                         const std::function<void()>& handler = {});
-  // A picture from the compiled-in resources (":/dynamics/overturn.svg"), shown at its own
-  // size; control holds whether it is visible.
-  QWidget* addPicture(const char* name, const QString& resource, PictureBox& control);
-  // A drop-down menu on the menu bar, and an item directly on the menu bar (Notes).
-  QMenu* addMenu(const char* name, const QString& caption);
-  QAction* addMenuBarItem(const char* name, const QString& caption,
-                          const std::function<void()>& handler);
-  // A menu item running handler.
-  QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,
-                       const std::function<void()>& handler);
   // Runs handler on a double click on widget (radio buttons have no such signal).
   void onDoubleClick(QWidget* widget, const std::function<void()>& handler);
   // Runs handler on a left click (press and release on the widget) on a widget that has no
@@ -128,7 +137,16 @@ class PageWindow : public QMainWindow {
   // the bar is let go first, or it would go on stepping once the box is closed.
   void releaseScrollBars();
 
+  // The named, bound widget of a described control, and the handler an event of it runs
+  // (an empty function when there is none).
+  template <class Widget>
+  Widget* named(Widget* widget, const void* control);
+  std::function<void()> handlerOf(const void* control, Event event) const;
+  // What a described command does when the investigator gives it.
+  std::function<void()> commandOf(const void* control, const std::function<void()>& windowAction);
+
   PageHost& host_;
+  PageDescription description_{{}, {}};
   int running_ = 0;  // handlers of this page under way, one inside the other
   Binding binding_;
   InputNames inputNames_;

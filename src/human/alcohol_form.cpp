@@ -13,21 +13,21 @@
 namespace kelvara {
 
 AlcoholForm::AlcoholForm(PageHost& host, Dialogs& dialogs)
-    : PageWindow(host, dialogs, "frmAlcohol", QStringLiteral("Alcohol back-tracking")),
-      page_(PageWindow::dialogs()) {
+    : PageWindow(host, dialogs), page_(PageWindow::dialogs()) {
+  describe(page_.describe());
   auto* title = titleLabel(addLabel(nullptr, QStringLiteral("Alcohol back-tracking")));
 
   // Inputs: the subject, the test and the drink.
   auto* input = new QGroupBox(QStringLiteral("Input"), page());
   auto* in = new QGridLayout(input);
   in->addWidget(keepOnOneLine(addLabel(nullptr, QStringLiteral("Weight of subject in kg"))), 0, 0);
-  in->addWidget(addTextBox("txtWeight", page_.txtWeight), 0, 1);
+  QLineEdit* weight = addTextBox(page_.txtWeight);
+  in->addWidget(weight, 0, 1);
 
   QButtonGroup* sexGroup = addOptionGroup();
   auto* sexRow = new QHBoxLayout;
-  sexRow->addWidget(addOptionButton("optMale", QStringLiteral("Male"), page_.optMale, sexGroup));
-  sexRow->addWidget(
-      addOptionButton("optFemale", QStringLiteral("Female"), page_.optFemale, sexGroup));
+  sexRow->addWidget(addOptionButton(page_.optMale, QStringLiteral("Male"), sexGroup));
+  sexRow->addWidget(addOptionButton(page_.optFemale, QStringLiteral("Female"), sexGroup));
   sexRow->addStretch(1);
   in->addWidget(keepOnOneLine(addLabel(nullptr, QStringLiteral("Select the sex of the subject"))),
                 1, 0);
@@ -35,27 +35,27 @@ AlcoholForm::AlcoholForm(PageHost& host, Dialogs& dialogs)
 
   QButtonGroup* kindGroup = addOptionGroup();
   auto* kindRow = new QHBoxLayout;
-  kindRow->addWidget(addOptionButton("optBlood", QStringLiteral("Blood"), page_.optBlood,
-                                     kindGroup, [this] { page_.optBlood_Click(); }));
-  kindRow->addWidget(addOptionButton("optBreath", QStringLiteral("Breath"), page_.optBreath,
-                                     kindGroup, [this] { page_.optBreath_Click(); }));
-  kindRow->addWidget(addOptionButton("optUrine", QStringLiteral("Urine"), page_.optUrine,
-                                     kindGroup, [this] { page_.optUrine_Click(); }));
+  kindRow->addWidget(addOptionButton(page_.optBlood, QStringLiteral("Blood"), kindGroup));
+  kindRow->addWidget(addOptionButton(page_.optBreath, QStringLiteral("Breath"), kindGroup));
+  kindRow->addWidget(addOptionButton(page_.optUrine, QStringLiteral("Urine"), kindGroup));
   kindRow->addStretch(1);
   in->addWidget(
       keepOnOneLine(addLabel(nullptr, QStringLiteral("What kind of test was involved ?"))), 2, 0);
   in->addLayout(kindRow, 2, 1, 1, 2);
 
   in->addWidget(keepOnOneLine(addLabel(nullptr, QStringLiteral("Test reading"))), 3, 0);
-  in->addWidget(addTextBox("txtReading", page_.txtReading), 3, 1);
-  QLabel* reading = keepOnOneLine(addLabel("lblReading", page_.lblReading));
+  QLineEdit* readingBox = addTextBox(page_.txtReading);
+  in->addWidget(readingBox, 3, 1);
+  QLabel* reading = keepOnOneLine(addLabel(page_.lblReading));
   in->addWidget(reading, 3, 2);
 
   in->addWidget(
       keepOnOneLine(addLabel(nullptr, QStringLiteral("Time of test (eg:   2105 or 0416)"))), 4, 0);
-  in->addWidget(addTextBox("txtTimeoftest", page_.txtTimeoftest), 4, 1);
+  QLineEdit* testTime = addTextBox(page_.txtTimeoftest);
+  in->addWidget(testTime, 4, 1);
   in->addWidget(keepOnOneLine(addLabel(nullptr, QStringLiteral("Time of event"))), 5, 0);
-  in->addWidget(addTextBox("txtTimeofevent", page_.txtTimeofevent), 5, 1);
+  QLineEdit* eventTime = addTextBox(page_.txtTimeofevent);
+  in->addWidget(eventTime, 5, 1);
   in->addWidget(
       keepOnOneLine(addLabel(nullptr, QStringLiteral("The event can be the time of the "
                                                      "accident or any other selected time"))),
@@ -64,19 +64,13 @@ AlcoholForm::AlcoholForm(PageHost& host, Dialogs& dialogs)
   in->addWidget(keepOnOneLine(addLabel(
                     nullptr, QStringLiteral("Alcohol strength v/v percent    (Default 3%)"))),
                 6, 0);
-  QLineEdit* strength = addTextBox("txtStrength", page_.txtStrength);
+  QLineEdit* strength = addTextBox(page_.txtStrength);
   in->addWidget(strength, 6, 1);
-  in->addWidget(keepOnOneLine(addLabel("lblPercent", page_.lblPercent)), 6, 2);
-  // Every change of the text counts, typed or set by the program.
-  connect(strength, &QLineEdit::textChanged, this,
-          [this] { run([this] { page_.txtStrength_Change(); }); });
+  in->addWidget(keepOnOneLine(addLabel(page_.lblPercent)), 6, 2);
   in->setColumnStretch(2, 1);
   // Input boxes wide enough for a reading or a weight with its decimals.
-  for (const char* name :
-       {"txtWeight", "txtReading", "txtTimeoftest", "txtTimeofevent", "txtStrength"}) {
-    auto* box = findChild<QLineEdit*>(QString::fromLatin1(name));
+  for (QLineEdit* box : {weight, readingBox, testTime, eventTime, strength})
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")));
-  }
   reading->setMinimumWidth(reading->fontMetrics().horizontalAdvance(
       QStringLiteral("microgm of Alcohol in 100 ml of breath  ")));
 
@@ -85,19 +79,18 @@ AlcoholForm::AlcoholForm(PageHost& host, Dialogs& dialogs)
   auto* out = new QGridLayout(output);
   struct Result {
     const char* caption;
-    const char* name;
     TextBox& box;
   };
   const Result results[] = {
-      {"Blood alcohol level at the time of the event:", "txtBloodevent", page_.txtBloodevent},
-      {"Breath alcohol level at the event time:", "txtBreathevent", page_.txtBreathevent},
-      {"Urine alcohol level at the event time:", "txtUrineevent", page_.txtUrineevent},
-      {"Total alcohol in body at event time in grams", "txtTotalalcohol", page_.txtTotalalcohol},
-      {"Equivalent pints at event time  ", "txtPints", page_.txtPints}};
+      {"Blood alcohol level at the time of the event:", page_.txtBloodevent},
+      {"Breath alcohol level at the event time:", page_.txtBreathevent},
+      {"Urine alcohol level at the event time:", page_.txtUrineevent},
+      {"Total alcohol in body at event time in grams", page_.txtTotalalcohol},
+      {"Equivalent pints at event time  ", page_.txtPints}};
   int row = 0;
   for (const Result& result : results) {
     out->addWidget(keepOnOneLine(addLabel(nullptr, QString::fromLatin1(result.caption))), row, 0);
-    QLineEdit* box = addTextBox(result.name, result.box);
+    QLineEdit* box = addTextBox(result.box);
     box->setMinimumWidth(
         box->fontMetrics().horizontalAdvance(QStringLiteral("0000000.0  microgm/100ml  ")));
     out->addWidget(box, row++, 1);
@@ -105,12 +98,10 @@ AlcoholForm::AlcoholForm(PageHost& host, Dialogs& dialogs)
   out->setColumnStretch(2, 1);
   alignColumns({in, out}, 0);
 
-  auto* buttons = pageButtonRow({addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
-                                           [this] { page_.cmdCalculate_Click(); }),
-                                 addButton("cmdClear", QStringLiteral("Clear all &boxes"), nullptr,
-                                           [this] { page_.cmdClear_Click(); }),
-                                 addPrintButton("Command1")},
-                                {addMenuButton("cmdMenu"), addExitButton("cmdExit")});
+  auto* buttons = pageButtonRow({addButton(page_.cmdCalculate, QStringLiteral("&Calculate")),
+                                 addButton(page_.cmdClear, QStringLiteral("Clear all &boxes")),
+                                 addPrintButton(page_.Command1)},
+                                {addMenuButton(page_.cmdMenu), addExitButton(page_.cmdExit)});
 
   auto* layout = new QVBoxLayout(page());
   layout->addWidget(title);
@@ -119,11 +110,9 @@ AlcoholForm::AlcoholForm(PageHost& host, Dialogs& dialogs)
   layout->addStretch(1);
   layout->addLayout(buttons);
 
-  addMenuBarItem("mnuNotes", QStringLiteral("Notes"), [this] { page_.mnuNotes_Click(); });
-  addMenuBarItem("mnuLimits", QStringLiteral("Legal Limits for UK"),
-                 [this] { page_.mnuLimits_Click(); });
-  addMenuBarItem("mnuEffects", QStringLiteral("Effects of alcohol"),
-                 [this] { page_.mnuEffects_Click(); });
+  addMenuBarItem(page_.mnuNotes, QStringLiteral("Notes"));
+  addMenuBarItem(page_.mnuLimits, QStringLiteral("Legal Limits for UK"));
+  addMenuBarItem(page_.mnuEffects, QStringLiteral("Effects of alcohol"));
 
   binding().push();
 }

@@ -127,3 +127,53 @@ void AlcoholPage::mnuLimits_Click() { dialogs_.show(kLimits); }
 void AlcoholPage::mnuEffects_Click() { dialogs_.show(kEffects); }
 
 }  // namespace kelvara
+
+namespace kelvara {
+
+PageDescription AlcoholPage::describe() {
+  PageDescription d("frmAlcohol", "Alcohol back-tracking");
+  constexpr Nature measured = Nature::Measured;
+  d.input("txtWeight", txtWeight, "Weight of subject in kg", measured);
+  d.option("optMale", optMale, "Male", 0);
+  d.option("optFemale", optFemale, "Female", 0);
+  d.option("optBlood", optBlood, "Blood", 1, [this] { optBlood_Click(); });
+  d.option("optBreath", optBreath, "Breath", 1, [this] { optBreath_Click(); });
+  d.option("optUrine", optUrine, "Urine", 1, [this] { optUrine_Click(); });
+  d.input("txtReading", txtReading, "Test reading mg of Alcohol in 100 ml of blood", measured);
+  d.label("lblReading", lblReading);
+  // Clock times, typed as hhmm.
+  d.input("txtTimeoftest", txtTimeoftest, "Time of test (eg: 2105 or 0416)", Nature::Text);
+  d.input("txtTimeofevent", txtTimeofevent,
+          "Time of event The event can be the time of the accident or any other selected time",
+          Nature::Text);
+  d.input("txtStrength", txtStrength, "Alcohol strength v/v percent (Default 3%) (3% v/v)",
+          measured);
+  d.label("lblPercent", lblPercent);
+  d.result("txtBloodevent", txtBloodevent,
+           "Blood alcohol level at the time of the event:", {"{#####00.0}  mg/100ml"});
+  d.result("txtBreathevent", txtBreathevent,
+           "Breath alcohol level at the event time:", {"{#####0.0}  microgm/100ml"});
+  d.result("txtUrineevent", txtUrineevent,
+           "Urine alcohol level at the event time:", {"{#####0.0}  mg/100ml"});
+  d.result("txtTotalalcohol", txtTotalalcohol, "Total alcohol in body at event time in grams",
+           {"{#####0.0}  grams"});
+  d.result("txtPints", txtPints, "Equivalent pints at event time", {"{####0.0}  pints"});
+  d.button("cmdCalculate", cmdCalculate, [this] { cmdCalculate_Click(); });
+  d.button("cmdClear", cmdClear, [this] { cmdClear_Click(); });
+  d.button("Command1", Command1, WindowCommand::Print);
+  d.button("cmdMenu", cmdMenu, WindowCommand::Menu);
+  d.button("cmdExit", cmdExit, WindowCommand::Exit);
+  d.menuItem("mnuNotes", mnuNotes, [this] { mnuNotes_Click(); });
+  d.menuItem("mnuLimits", mnuLimits, [this] { mnuLimits_Click(); });
+  d.menuItem("mnuEffects", mnuEffects, [this] { mnuEffects_Click(); });
+
+  d.on(&txtStrength, Event::Change, "txtStrength_Change", [this] { txtStrength_Change(); });
+
+  d.calculation("Alcohol at the event time", {"cmdCalculate_Click"},
+                {&txtWeight, &optMale, &optFemale, &optBlood, &optBreath, &optUrine, &txtReading,
+                 &txtTimeoftest, &txtTimeofevent, &txtStrength},
+                {&txtBloodevent, &txtBreathevent, &txtUrineevent, &txtTotalalcohol, &txtPints});
+  return d;
+}
+
+}  // namespace kelvara

@@ -5,6 +5,7 @@
 
 #include "fields/controls.h"
 #include "fields/message.h"
+#include "fields/page_description.h"
 #include "human/alcohol.h"
 
 namespace kelvara {
@@ -12,26 +13,21 @@ namespace kelvara {
 class AlcoholPage {
  public:
   explicit AlcoholPage(Dialogs& dialogs);
+  PageDescription describe();
 
   // Inputs.
   TextBox txtWeight;
-  OptionButton optMale;
-  OptionButton optFemale;
-  OptionButton optBlood;
-  OptionButton optBreath;
-  OptionButton optUrine;
+  OptionButton optMale, optFemale, optBlood, optBreath, optUrine;
   TextBox txtReading;
   Label lblReading;  // the unit of the reading, after the kind of test
-  TextBox txtTimeoftest;
-  TextBox txtTimeofevent;
-  TextBox txtStrength;
+  TextBox txtTimeoftest, txtTimeofevent, txtStrength;
   Label lblPercent;
   // Results, disabled until a calculation writes them.
-  TextBox txtBloodevent;
-  TextBox txtBreathevent;
-  TextBox txtUrineevent;
-  TextBox txtTotalalcohol;
-  TextBox txtPints;
+  TextBox txtBloodevent, txtBreathevent, txtUrineevent, txtTotalalcohol, txtPints;
+  CommandButton cmdCalculate, cmdClear;
+  CommandButton Command1;  // Print Form
+  CommandButton cmdMenu, cmdExit;
+  MenuItem mnuNotes, mnuLimits, mnuEffects;
 
   void cmdCalculate_Click();
   void cmdClear_Click();

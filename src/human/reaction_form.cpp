@@ -1,6 +1,5 @@
 #include "human/reaction_form.h"
 
-#include <QByteArray>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -38,23 +37,20 @@ QLabel* tableLine(QLabel* label, const QFont& font) {
 
 }  // namespace
 
-ReactionForm::ReactionForm(PageHost& host, Dialogs& dialogs)
-    : PageWindow(host, dialogs, "frmReaction", QStringLiteral("Reaction times and Walking Speeds")) {
+ReactionForm::ReactionForm(PageHost& host, Dialogs& dialogs) : PageWindow(host, dialogs) {
+  describe(page_.describe());
   const QFont fixed = fixedPitchFont();
   auto* layout = new QVBoxLayout(page());
 
-  layout->addWidget(headingLabel(addLabel("lblReactionHeading", page_.lblReactionHeading), 1.2));
-  layout->addWidget(addLabel("lblReactionSource", page_.lblReactionSource));
-  layout->addWidget(tableLine(addLabel("lblReactionColumns", page_.lblReactionColumns), fixed));
-  for (std::size_t i = 0; i < page_.lblReactionRows.size(); ++i) {
-    const QByteArray name = "lblReactionRow" + QByteArray::number(static_cast<int>(i + 1));
-    layout->addWidget(tableLine(addLabel(name.constData(), page_.lblReactionRows[i]), fixed));
-  }
+  layout->addWidget(headingLabel(addLabel(page_.lblReactionHeading), 1.2));
+  layout->addWidget(addLabel(page_.lblReactionSource));
+  layout->addWidget(tableLine(addLabel(page_.lblReactionColumns), fixed));
+  for (Label& row : page_.lblReactionRows) layout->addWidget(tableLine(addLabel(row), fixed));
   layout->addSpacing(16);
 
-  layout->addWidget(headingLabel(addLabel("lblWalkingHeading", page_.lblWalkingHeading), 1.2));
-  layout->addWidget(addLabel("lblWalkingSource", page_.lblWalkingSource));
-  QLabel* walkingColumns = tableLine(addLabel("lblWalkingColumns", page_.lblWalkingColumns), fixed);
+  layout->addWidget(headingLabel(addLabel(page_.lblWalkingHeading), 1.2));
+  layout->addWidget(addLabel(page_.lblWalkingSource));
+  QLabel* walkingColumns = tableLine(addLabel(page_.lblWalkingColumns), fixed);
   layout->addWidget(walkingColumns);
   const auto rows = page_.walkingRows();
   const int lineWidth = QFontMetrics(fixed).horizontalAdvance(
@@ -62,10 +58,8 @@ ReactionForm::ReactionForm(PageHost& host, Dialogs& dialogs)
   // The rows' boxes keep a small margin before their text; the header keeps the same.
   constexpr int kBoxTextMargin = 2;
   walkingColumns->setContentsMargins(kBoxTextMargin, 0, 0, 0);
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const QByteArray name = "Text" + QByteArray::number(static_cast<int>(i + 1));
-    QLineEdit* box = addTextBox(name.constData(), *rows[i]);
-    box->setReadOnly(true);
+  for (TextBox* row : rows) {
+    QLineEdit* box = addTextBox(*row);
     box->setFrame(false);
     box->setFont(fixed);
     box->setMinimumWidth(lineWidth);
@@ -78,8 +72,8 @@ ReactionForm::ReactionForm(PageHost& host, Dialogs& dialogs)
   }
   layout->addStretch(1);
 
-  auto* buttons = pageButtonRow({addPrintButton("cmdPrint")},
-                                {addMenuButton("Command1"), addExitButton("Command2")});
+  auto* buttons = pageButtonRow({addPrintButton(page_.cmdPrint)},
+                                {addMenuButton(page_.Command1), addExitButton(page_.Command2)});
   layout->addLayout(buttons);
 
   binding().push();

@@ -23,9 +23,8 @@ QLabel* mark(QWidget* parent, const char* text) {
 }  // namespace
 
 LongitudeLatitudeForm::LongitudeLatitudeForm(PageHost& host, Dialogs& dialogs)
-    : PageWindow(host, dialogs, "frmLongitudeLatitude",
-                 QStringLiteral("OSGrid to Longitude and Latitude Converter")),
-      page_(PageWindow::dialogs()) {
+    : PageWindow(host, dialogs), page_(PageWindow::dialogs()) {
+  describe(page_.describe());
   auto* title =
       titleLabel(addLabel(nullptr, QStringLiteral("OSGrid to Longitude and Latitude Converter")));
 
@@ -42,23 +41,19 @@ LongitudeLatitudeForm::LongitudeLatitudeForm(PageHost& host, Dialogs& dialogs)
   // The full six-digit easting and northing.
   auto* full = new QGroupBox(page());
   auto* fullGrid = new QGridLayout(full);
-  fullGrid->addWidget(addOptionButton("Option1", QStringLiteral("Input"), page_.Option1, form,
-                                      [this] { page_.Option1_Click(); }),
-                      0, 0, 1, 2);
+  fullGrid->addWidget(addOptionButton(page_.Option1, QStringLiteral("Input"), form), 0, 0, 1, 2);
   fullGrid->addWidget(addLabel(nullptr, QStringLiteral("Format")), 1, 0);
   fullGrid->addWidget(addLabel(nullptr, QStringLiteral("651409")), 1, 1);
   fullGrid->addWidget(addLabel(nullptr, QStringLiteral("Eastings")), 2, 0);
-  fullGrid->addWidget(addTextBox("txtE", page_.txtE), 2, 1);
+  fullGrid->addWidget(addTextBox(page_.txtE), 2, 1);
   fullGrid->addWidget(addLabel(nullptr, QStringLiteral("Northings")), 3, 0);
-  fullGrid->addWidget(addTextBox("txtN", page_.txtN), 3, 1);
+  fullGrid->addWidget(addTextBox(page_.txtN), 3, 1);
   fullGrid->setRowStretch(4, 1);
 
   // The two-letter square with the figures inside it.
   auto* square = new QGroupBox(page());
   auto* squareGrid = new QGridLayout(square);
-  squareGrid->addWidget(addOptionButton("Option2", QStringLiteral("Input"), page_.Option2, form,
-                                        [this] { page_.Option2_Click(); }),
-                        0, 0, 1, 4);
+  squareGrid->addWidget(addOptionButton(page_.Option2, QStringLiteral("Input"), form), 0, 0, 1, 4);
   squareGrid->addWidget(addLabel(nullptr, QStringLiteral("OS Grid Ref")), 1, 1);
   squareGrid->addWidget(addLabel(nullptr, QStringLiteral("Eastings")), 1, 2);
   squareGrid->addWidget(addLabel(nullptr, QStringLiteral("Northings")), 1, 3);
@@ -66,9 +61,9 @@ LongitudeLatitudeForm::LongitudeLatitudeForm(PageHost& host, Dialogs& dialogs)
   squareGrid->addWidget(addLabel(nullptr, QStringLiteral("NZ")), 2, 1);
   squareGrid->addWidget(addLabel(nullptr, QStringLiteral("57600")), 2, 2);
   squareGrid->addWidget(addLabel(nullptr, QStringLiteral("06000")), 2, 3);
-  squareGrid->addWidget(addTextBox("txtTwoLetter", page_.txtTwoLetter), 3, 1);
-  squareGrid->addWidget(addTextBox("txtEastings", page_.txtEastings), 3, 2);
-  squareGrid->addWidget(addTextBox("txtNorthings", page_.txtNorthings), 3, 3);
+  squareGrid->addWidget(addTextBox(page_.txtTwoLetter), 3, 1);
+  squareGrid->addWidget(addTextBox(page_.txtEastings), 3, 2);
+  squareGrid->addWidget(addTextBox(page_.txtNorthings), 3, 3);
   squareGrid->setRowStretch(4, 1);
 
   auto* inputs = new QHBoxLayout;
@@ -79,35 +74,29 @@ LongitudeLatitudeForm::LongitudeLatitudeForm(PageHost& host, Dialogs& dialogs)
   // Results.
   auto* results = new QGroupBox(page());
   auto* resultGrid = new QGridLayout(results);
-  const std::pair<const char*, std::array<std::pair<const char*, TextBox*>, 3>> rows[] = {
-      {"Latitude",
-       {{{"txtLaDeg", &page_.txtLaDeg}, {"txtLaMin", &page_.txtLaMin},
-         {"txtLaSec", &page_.txtLaSec}}}},
-      {"Longitude",
-       {{{"txtLoDeg", &page_.txtLoDeg}, {"txtLoMin", &page_.txtLoMin},
-         {"txtLoSec", &page_.txtLoSec}}}}};
+  const std::pair<const char*, std::array<TextBox*, 3>> rows[] = {
+      {"Latitude", {&page_.txtLaDeg, &page_.txtLaMin, &page_.txtLaSec}},
+      {"Longitude", {&page_.txtLoDeg, &page_.txtLoMin, &page_.txtLoSec}}};
   const char* marks[] = {"\u00B0", "'", "\""};
   int row = 0;
   for (const auto& [caption, boxes] : rows) {
     resultGrid->addWidget(addLabel(nullptr, QString::fromLatin1(caption)), row, 0);
     for (int i = 0; i < 3; ++i) {
-      QLineEdit* box = addTextBox(boxes[i].first, *boxes[i].second);
+      QLineEdit* box = addTextBox(*boxes[i]);
       box->setMaximumWidth(90);
       resultGrid->addWidget(box, row, 1 + 2 * i);
       resultGrid->addWidget(mark(results, marks[i]), row, 2 + 2 * i);
     }
     ++row;
   }
-  QLineEdit* side = addTextBox("txtEastWest", page_.txtEastWest);
+  QLineEdit* side = addTextBox(page_.txtEastWest);
   side->setMaximumWidth(50);
   resultGrid->addWidget(side, 1, 7);
   resultGrid->setColumnStretch(8, 1);
 
-  auto* buttons = pageButtonRow({addButton("cmdcalculate", QStringLiteral("&Calculate"), nullptr,
-                                           [this] { page_.cmdCalculate_Click(); }),
-                                 addButton("cmdclear", QStringLiteral("Clear all &boxes "), nullptr,
-                                           [this] { page_.cmdClear_Click(); })},
-                                {addMenuButton("cmdmenu"), addExitButton("cmdexit")});
+  auto* buttons = pageButtonRow({addButton(page_.cmdcalculate, QStringLiteral("&Calculate")),
+                                 addButton(page_.cmdclear, QStringLiteral("Clear all &boxes "))},
+                                {addMenuButton(page_.cmdmenu), addExitButton(page_.cmdexit)});
 
   auto* layout = new QVBoxLayout(page());
   layout->addWidget(title);
@@ -117,7 +106,7 @@ LongitudeLatitudeForm::LongitudeLatitudeForm(PageHost& host, Dialogs& dialogs)
   layout->addStretch(1);
   layout->addLayout(buttons);
 
-  addMenuBarItem("mnuNotes", QStringLiteral("Notes"), [this] { page_.mnuNotes_Click(); });
+  addMenuBarItem(page_.mnuNotes, QStringLiteral("Notes"));
 
   resize(sizeHint().expandedTo(QSize(760, 400)));
   binding().push();

@@ -150,3 +150,43 @@ void LongitudeLatitudePage::Option2_Click() {
 void LongitudeLatitudePage::mnuNotes_Click() { dialogs_.show(kNotes); }
 
 }  // namespace kelvara
+
+namespace kelvara {
+
+PageDescription LongitudeLatitudePage::describe() {
+  PageDescription d("frmLongitudeLatitude", "OSGrid to Longitude and Latitude Converter");
+  constexpr Nature measured = Nature::Measured;
+  d.option("Option1", Option1, "Input", 0, [this] { Option1_Click(); });
+  d.input("txtE", txtE, "Eastings", measured);
+  d.input("txtN", txtN, "Northings", measured);
+  d.option("Option2", Option2, "Input", 0, [this] { Option2_Click(); });
+  d.input("txtTwoLetter", txtTwoLetter, "OS Grid Ref NZ", Nature::Text).echoesTyping = true;
+  d.input("txtEastings", txtEastings, "Eastings 57600", measured);
+  d.input("txtNorthings", txtNorthings, "Northings 06000", measured);
+  d.result("txtLaDeg", txtLaDeg, "Latitude degrees", {"{~}"});
+  d.result("txtLaMin", txtLaMin, "Latitude minutes", {"{~}"});
+  d.result("txtLaSec", txtLaSec, "Latitude seconds", {"{~}"});
+  d.result("txtLoDeg", txtLoDeg, "Longitude degrees", {"{~}"});
+  d.result("txtLoMin", txtLoMin, "Longitude minutes", {"{~}"});
+  d.result("txtLoSec", txtLoSec, "Longitude seconds", {"{~}"});
+  d.result("txtEastWest", txtEastWest, "Longitude", {" W", " E"});
+  d.button("cmdcalculate", cmdcalculate);
+  d.button("cmdclear", cmdclear);
+  d.button("cmdmenu", cmdmenu, WindowCommand::Menu);
+  d.button("cmdexit", cmdexit, WindowCommand::Exit);
+  d.menuItem("mnuNotes", mnuNotes, [this] { mnuNotes_Click(); });
+
+  d.on(&cmdcalculate, Event::Click, "cmdCalculate_Click", [this] { cmdCalculate_Click(); });
+  d.on(&cmdclear, Event::Click, "cmdClear_Click", [this] { cmdClear_Click(); });
+
+  d.calculation("Latitude and longitude from eastings and northings",
+                {"Option1_Click", "cmdCalculate_Click"}, {&Option1, &txtE, &txtN},
+                {&txtLaDeg, &txtLaMin, &txtLaSec, &txtLoDeg, &txtLoMin, &txtLoSec, &txtEastWest});
+  d.calculation("Latitude and longitude from a grid square",
+                {"Option2_Click", "cmdCalculate_Click"},
+                {&Option2, &txtTwoLetter, &txtEastings, &txtNorthings},
+                {&txtLaDeg, &txtLaMin, &txtLaSec, &txtLoDeg, &txtLoMin, &txtLoSec, &txtEastWest});
+  return d;
+}
+
+}  // namespace kelvara

@@ -6,28 +6,23 @@
 
 #include "fields/controls.h"
 #include "fields/message.h"
+#include "fields/page_description.h"
 
 namespace kelvara {
 
 class LongitudeLatitudePage {
  public:
   explicit LongitudeLatitudePage(Dialogs& dialogs);
+  PageDescription describe();
 
   OptionButton Option1;  // the six-digit form
   OptionButton Option2;  // the two-letter form
-  TextBox txtE;
-  TextBox txtN;
-  TextBox txtTwoLetter;
-  TextBox txtEastings;
-  TextBox txtNorthings;
+  TextBox txtE, txtN, txtTwoLetter, txtEastings, txtNorthings;
   // Results: latitude north, longitude as a positive angle with its side.
-  TextBox txtLaDeg;
-  TextBox txtLaMin;
-  TextBox txtLaSec;
-  TextBox txtLoDeg;
-  TextBox txtLoMin;
-  TextBox txtLoSec;
-  TextBox txtEastWest;
+  TextBox txtLaDeg, txtLaMin, txtLaSec, txtLoDeg, txtLoMin, txtLoSec, txtEastWest;
+  // The window has always named its buttons in lower case.
+  CommandButton cmdcalculate, cmdclear, cmdmenu, cmdexit;
+  MenuItem mnuNotes;
 
   void cmdCalculate_Click();
   void cmdClear_Click();

@@ -150,3 +150,58 @@ void SunPage::mnuSunRiseSet_Click() { dialogs_.show(kSunriseSunset); }
 void SunPage::Notes_Click() { dialogs_.show(kNotes); }
 
 }  // namespace kelvara
+
+namespace kelvara {
+
+PageDescription SunPage::describe() {
+  PageDescription d("frmSun", "Sun's position");
+  constexpr Nature measured = Nature::Measured;
+  constexpr Nature text = Nature::Text;
+  d.input("txtYear", txtYear, "Year eg 2004", text);
+  d.input("txtMonth", txtMonth, "Month (1 to 12)", text);
+  d.input("txtDay", txtDay, "Day (1 to 31)", text);
+  // The scroll bar writes its time of day into the hour and minutes.
+  d.both("txtHour", txtHour, "Hour (0 to 24)", text, {" {~}"});
+  d.both("txtMinutes", txtMinutes, "Minutes (0 to 60)", text, {" {~}"});
+  d.input("txtLatDeg", txtLatDeg, "Latitude: Degrees", measured);
+  d.input("txtLatMin", txtLatMin, "Latitude: Minutes", measured);
+  d.option("optLatNorth", optLatNorth, "North", 0);
+  d.option("optLatSouth", optLatSouth, "South", 0);
+  d.input("txtLongDeg", txtLongDeg, "Longitude: Degrees", measured);
+  d.input("txtLongMin", txtLongMin, "Longitude: Minutes", measured);
+  d.option("optLongEast", optLongEast, "East", 1);
+  d.option("optLongWest", optLongWest, "West", 1);
+  d.bar("HScroll1", HScroll1, "Time scroll bar 0 hrs 24 hrs", [this] { HScroll1_Change(); });
+  d.result("txtAltDeg", txtAltDeg, "Altitude degrees", {" {~}"});
+  d.result("txtAltMin", txtAltMin, "Altitude minutes", {" {~}"});
+  d.result("txtAzDeg", txtAzDeg, "Azimuth degrees", {" {~}"});
+  d.result("txtAzMin", txtAzMin, "Azimuth minutes", {" {~}"});
+  d.result("txtAboveBelow", txtAboveBelow, "Sun above or below the horizon",
+           {"Below Horizon", "Above Horizon"});
+  d.button("cmdCalc", cmdCalc, [this] { cmdCalc_Click(); });
+  d.button("Command3", Command3, [this] { Command3_Click(); });
+  d.button("cmdClearAll", cmdClearAll, [this] { cmdClearAll_Click(); });
+  d.button("Command1", Command1, WindowCommand::Menu);
+  d.button("Command2", Command2, WindowCommand::Exit);
+  d.menuItem("mnuBST", mnuBST, [this] { mnuBST_Click(); });
+  d.menuItem("mnuBlank1", mnuBlank1);
+  d.menuItem("mnuSunRiseSet", mnuSunRiseSet, [this] { mnuSunRiseSet_Click(); });
+  d.menuItem("mnuBlank2", mnuBlank2);
+  d.menuItem("Notes", Notes, [this] { Notes_Click(); });
+
+  // From April to October the first calculation asks whether British Summer Time has been
+  // taken off: Yes goes on to the figures, No leaves the boxes as they were.
+  d.calculation("Sun's position", {"cmdCalc_Click"},
+                {&txtYear, &txtMonth, &txtDay, &txtHour, &txtMinutes, &txtLatDeg, &txtLatMin,
+                 &optLatNorth, &optLatSouth, &txtLongDeg, &txtLongMin, &optLongEast, &optLongWest},
+                {&txtAltDeg, &txtAltMin, &txtAzDeg, &txtAzMin, &txtAboveBelow}, Answer::Yes);
+  d.calculation(
+      "Sun's position at the time on the scroll bar", {"HScroll1_Change"},
+      {&txtYear, &txtMonth, &txtDay, &txtLatDeg, &txtLatMin, &optLatNorth, &optLatSouth,
+       &txtLongDeg, &txtLongMin, &optLongEast, &optLongWest, &HScroll1},
+      {&txtHour, &txtMinutes, &txtAltDeg, &txtAltMin, &txtAzDeg, &txtAzMin, &txtAboveBelow},
+      Answer::Yes);
+  return d;
+}
+
+}  // namespace kelvara

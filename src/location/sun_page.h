@@ -4,34 +4,29 @@
 
 #include "fields/controls.h"
 #include "fields/message.h"
+#include "fields/page_description.h"
 
 namespace kelvara {
 
 class SunPage {
  public:
   explicit SunPage(Dialogs& dialogs);
+  PageDescription describe();
 
-  TextBox txtYear;
-  TextBox txtMonth;
-  TextBox txtDay;
-  TextBox txtHour;
-  TextBox txtMinutes;
-  TextBox txtLatDeg;
-  TextBox txtLatMin;
-  TextBox txtLongDeg;
+  TextBox txtYear, txtMonth, txtDay, txtHour, txtMinutes, txtLatDeg, txtLatMin, txtLongDeg;
   TextBox txtLongMin;
-  OptionButton optLatNorth;
-  OptionButton optLatSouth;
-  OptionButton optLongEast;
-  OptionButton optLongWest;
+  OptionButton optLatNorth, optLatSouth, optLongEast, optLongWest;
   // Results.
-  TextBox txtAltDeg;
-  TextBox txtAltMin;
-  TextBox txtAzDeg;
-  TextBox txtAzMin;
-  TextBox txtAboveBelow;
+  TextBox txtAltDeg, txtAltMin, txtAzDeg, txtAzMin, txtAboveBelow;
   // The time of day in minutes.
   ScrollBar HScroll1;
+  CommandButton cmdCalc;
+  CommandButton Command3;  // clears the results
+  CommandButton cmdClearAll;
+  CommandButton Command1;  // Menu
+  CommandButton Command2;  // Exit
+  // The menu bar: two blank items stand between the three help items as spacers.
+  MenuItem mnuBST, mnuBlank1, mnuSunRiseSet, mnuBlank2, Notes;
 
   void cmdCalc_Click();
   void HScroll1_Change();

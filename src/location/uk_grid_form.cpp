@@ -30,9 +30,8 @@ void addAngleRow(QGridLayout* grid, int row, QLabel* caption, QLineEdit* degrees
 }  // namespace
 
 UKGridForm::UKGridForm(PageHost& host, Dialogs& dialogs)
-    : PageWindow(host, dialogs, "frmUKGrid",
-                 QStringLiteral("Longitude and Latitude to OS Grid Reference")),
-      page_(PageWindow::dialogs()) {
+    : PageWindow(host, dialogs), page_(PageWindow::dialogs()) {
+  describe(page_.describe());
   auto* title =
       titleLabel(addLabel(nullptr, QStringLiteral("Longitude & Latitude to OS Grid Converter")));
 
@@ -40,40 +39,38 @@ UKGridForm::UKGridForm(PageHost& host, Dialogs& dialogs)
   auto* inputGrid = new QGridLayout(input);
   // Created one by one, so that TAB goes from degrees to minutes to seconds.
   QLabel* latitude = addLabel(nullptr, QStringLiteral("Latitude"));
-  QLineEdit* laDeg = addTextBox("txtLaDeg", page_.txtLaDeg);
-  QLineEdit* laMin = addTextBox("txtLaMin", page_.txtLaMin);
-  QLineEdit* laSec = addTextBox("txtLaSec", page_.txtLaSec);
+  QLineEdit* laDeg = addTextBox(page_.txtLaDeg);
+  QLineEdit* laMin = addTextBox(page_.txtLaMin);
+  QLineEdit* laSec = addTextBox(page_.txtLaSec);
   addAngleRow(inputGrid, 0, latitude, laDeg, laMin, laSec);
   QLabel* longitude = addLabel(nullptr, QStringLiteral("Longitude"));
-  QLineEdit* loDeg = addTextBox("txtLoDeg", page_.txtLoDeg);
-  QLineEdit* loMin = addTextBox("txtLoMin", page_.txtLoMin);
-  QLineEdit* loSec = addTextBox("txtLoSec", page_.txtLoSec);
+  QLineEdit* loDeg = addTextBox(page_.txtLoDeg);
+  QLineEdit* loMin = addTextBox(page_.txtLoMin);
+  QLineEdit* loSec = addTextBox(page_.txtLoSec);
   addAngleRow(inputGrid, 1, longitude, loDeg, loMin, loSec);
   QButtonGroup* side = addOptionGroup();
   auto* sides = new QHBoxLayout;
-  sides->addWidget(addOptionButton("optEast", QStringLiteral("East"), page_.optEast, side));
-  sides->addWidget(addOptionButton("optWest", QStringLiteral("West"), page_.optWest, side));
+  sides->addWidget(addOptionButton(page_.optEast, QStringLiteral("East"), side));
+  sides->addWidget(addOptionButton(page_.optWest, QStringLiteral("West"), side));
   sides->addStretch(1);
   inputGrid->addLayout(sides, 2, 1, 1, 6);
 
   auto* output = new QGroupBox(QStringLiteral("Output"), page());
   auto* outputGrid = new QGridLayout(output);
   outputGrid->addWidget(addLabel(nullptr, QStringLiteral("Eastings")), 0, 0);
-  outputGrid->addWidget(addTextBox("txtE", page_.txtE), 0, 1);
+  outputGrid->addWidget(addTextBox(page_.txtE), 0, 1);
   outputGrid->addWidget(addLabel(nullptr, QStringLiteral("Northings")), 1, 0);
-  outputGrid->addWidget(addTextBox("txtN", page_.txtN), 1, 1);
+  outputGrid->addWidget(addTextBox(page_.txtN), 1, 1);
   outputGrid->addWidget(addLabel(nullptr, QStringLiteral("OS Grid Ref")), 2, 0);
-  QLineEdit* reference = addTextBox("txtResult", page_.txtResult);
+  QLineEdit* reference = addTextBox(page_.txtResult);
   reference->setMinimumWidth(
       reference->fontMetrics().horizontalAdvance(QStringLiteral("MM   00000   00000    ")));
   outputGrid->addWidget(reference, 2, 1);
   outputGrid->setColumnStretch(1, 1);
 
-  auto* buttons = pageButtonRow({addButton("cmdcalculate", QStringLiteral("&Calculate"), nullptr,
-                                           [this] { page_.cmdCalculate_Click(); }),
-                                 addButton("cmdclear", QStringLiteral("Clear all &boxes "), nullptr,
-                                           [this] { page_.cmdClear_Click(); })},
-                                {addMenuButton("cmdmenu"), addExitButton("cmdexit")});
+  auto* buttons = pageButtonRow({addButton(page_.cmdcalculate, QStringLiteral("&Calculate")),
+                                 addButton(page_.cmdclear, QStringLiteral("Clear all &boxes "))},
+                                {addMenuButton(page_.cmdmenu), addExitButton(page_.cmdexit)});
 
   auto* layout = new QGridLayout(page());
   layout->addWidget(title, 0, 0, 1, 2);
@@ -82,7 +79,7 @@ UKGridForm::UKGridForm(PageHost& host, Dialogs& dialogs)
   layout->addLayout(buttons, 2, 0, 1, 2);
   layout->setRowStretch(1, 1);
 
-  addMenuBarItem("mnuNotes", QStringLiteral("Notes"), [this] { page_.mnuNotes_Click(); });
+  addMenuBarItem(page_.mnuNotes, QStringLiteral("Notes"));
 
   resize(sizeHint().expandedTo(QSize(760, 300)));
   binding().push();

@@ -107,3 +107,37 @@ void UKGridPage::cmdClear_Click() {
 void UKGridPage::mnuNotes_Click() { dialogs_.show(kNotes); }
 
 }  // namespace kelvara
+
+namespace kelvara {
+
+PageDescription UKGridPage::describe() {
+  PageDescription d("frmUKGrid", "Longitude and Latitude to OS Grid Reference");
+  constexpr Nature measured = Nature::Measured;
+  d.input("txtLaDeg", txtLaDeg, "Latitude degrees", measured);
+  d.input("txtLaMin", txtLaMin, "Latitude minutes", measured);
+  d.input("txtLaSec", txtLaSec, "Latitude seconds", measured);
+  d.input("txtLoDeg", txtLoDeg, "Longitude degrees", measured);
+  d.input("txtLoMin", txtLoMin, "Longitude minutes", measured);
+  d.input("txtLoSec", txtLoSec, "Longitude seconds", measured);
+  d.option("optEast", optEast, "East", 0);
+  d.option("optWest", optWest, "West", 0);
+  d.result("txtE", txtE, "Eastings", {"{0#####}"});
+  d.result("txtN", txtN, "Northings", {"{0#####}"});
+  d.result("txtResult", txtResult, "OS Grid Ref", {"{*}"});
+  d.button("cmdcalculate", cmdcalculate);
+  d.button("cmdclear", cmdclear);
+  d.button("cmdmenu", cmdmenu, WindowCommand::Menu);
+  d.button("cmdexit", cmdexit, WindowCommand::Exit);
+  d.menuItem("mnuNotes", mnuNotes, [this] { mnuNotes_Click(); });
+
+  d.on(&cmdcalculate, Event::Click, "cmdCalculate_Click", [this] { cmdCalculate_Click(); });
+  d.on(&cmdclear, Event::Click, "cmdClear_Click", [this] { cmdClear_Click(); });
+
+  d.calculation(
+      "Grid reference", {"cmdCalculate_Click"},
+      {&txtLaDeg, &txtLaMin, &txtLaSec, &txtLoDeg, &txtLoMin, &txtLoSec, &optEast, &optWest},
+      {&txtE, &txtN, &txtResult});
+  return d;
+}
+
+}  // namespace kelvara

@@ -4,26 +4,23 @@
 
 #include "fields/controls.h"
 #include "fields/message.h"
+#include "fields/page_description.h"
 
 namespace kelvara {
 
 class UKGridPage {
  public:
   explicit UKGridPage(Dialogs& dialogs);
+  PageDescription describe();
 
   // Input: latitude (always north) and longitude, degrees, minutes and seconds.
-  TextBox txtLaDeg;
-  TextBox txtLaMin;
-  TextBox txtLaSec;
-  TextBox txtLoDeg;
-  TextBox txtLoMin;
-  TextBox txtLoSec;
-  OptionButton optEast;
-  OptionButton optWest;
+  TextBox txtLaDeg, txtLaMin, txtLaSec, txtLoDeg, txtLoMin, txtLoSec;
+  OptionButton optEast, optWest;
   // Output, disabled until a calculation first gets past the range checks.
-  TextBox txtE;
-  TextBox txtN;
-  TextBox txtResult;
+  TextBox txtE, txtN, txtResult;
+  // The window has always named its buttons in lower case.
+  CommandButton cmdcalculate, cmdclear, cmdmenu, cmdexit;
+  MenuItem mnuNotes;
 
   void cmdCalculate_Click();
   void cmdClear_Click();

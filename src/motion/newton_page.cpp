@@ -282,3 +282,50 @@ void NewtonPage::mnuAuthor_Click() { dialogs_.show(kAuthor); }
 void NewtonPage::mnuAbout_Click() { dialogs_.show(kAbout); }
 
 }  // namespace kelvara
+
+namespace kelvara {
+
+PageDescription NewtonPage::describe() {
+  PageDescription d("frmNewton", "Linear equations calculator");
+  constexpr Nature measured = Nature::Measured;
+  d.label("lblHeading", lblHeading);
+  d.label("lblInstruction", lblInstruction);
+  d.label("lblu", lblu);
+  d.both("txtu", txtu, "initial velocity u: ms-1 mph", measured, {"{###0.000} ms-1", "{###0.000}"});
+  d.label("lblOrU", lblOrU);
+  d.both("txtumph", txtumph, "initial velocity u: ms-1 mph", measured,
+         {"{###0.000} mph", "{###0.000}mph"});
+  d.label("lblv", lblv);
+  d.both("txtv", txtv, "final velocity v: ms-1 mph", measured,
+         {"{###0.000}  ms-1", "{###0.000} ms-1", "{###0.000}"});
+  d.label("lblOrV", lblOrV);
+  d.both("txtVmph", txtVmph, "final velocity v: ms-1 mph", measured, {"{###0.000} mph"});
+  d.label("lbls", lbls);
+  d.both("txts", txts, "Distance s: metres", measured, {"{###0.000} metres"});
+  d.label("lblA", lblA);
+  d.both("txtA", txtA, "acceleration a: ms-2 coefficient", measured,
+         {"{###0.000} ms-2", "{~} ms-2"});
+  d.label("lblOrA", lblOrA);
+  d.both("txtmu", txtmu, "acceleration a: ms-2 coefficient \u03BCg gives negative acceleration",
+         measured, {"{###0.000}"});
+  d.label("lblmu", lblmu);
+  d.label("lblt", lblt);
+  d.both("txtt", txtt, "time t: seconds", measured, {"{###0.000} seconds"});
+  d.button("cmdCalculate", cmdCalculate, [this] { cmdCalculate_Click(); });
+  d.button("cmdClear", cmdClear, [this] { cmdClear_Click(); });
+  d.button("cmdPrint", cmdPrint, WindowCommand::Print);
+  d.button("cmdMenu", cmdMenu, WindowCommand::Menu);
+  d.button("cmdExit", cmdExit, WindowCommand::Exit);
+  d.label("lblCredit", lblCredit);
+  d.menu("mnuHelp", mnuHelp);
+  d.menuItem("mnuInfo", mnuInfo, [this] { mnuInfo_Click(); });
+  d.menuItem("mnuAuthor", mnuAuthor, [this] { mnuAuthor_Click(); });
+  d.menuItem("mnuAbout", mnuAbout, [this] { mnuAbout_Click(); });
+
+  d.calculation("Linear motion", {"cmdCalculate_Click"},
+                {&txtu, &txtumph, &txtv, &txtVmph, &txts, &txtA, &txtmu, &txtt},
+                {&txtu, &txtumph, &txtv, &txtVmph, &txts, &txtA, &txtmu, &txtt});
+  return d;
+}
+
+}  // namespace kelvara

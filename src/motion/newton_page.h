@@ -7,13 +7,28 @@
 
 #include "fields/controls.h"
 #include "fields/message.h"
+#include "fields/page_description.h"
 
 namespace kelvara {
 
 class NewtonPage {
  public:
   explicit NewtonPage(Dialogs& dialogs);
+  PageDescription describe();
 
+  Label lblHeading{"Newton's Equations of linear motion"};
+  Label lblInstruction{" Type in any 3 values "};
+  // Unit captions carry their blanks as they stand.
+  Label lblu{"initial velocity u:  ms-1                    mph"};
+  Label lblOrU{" or"};
+  Label lblv{"final velocity v:   ms-1                     mph"};
+  Label lblOrV{" or"};
+  Label lbls{"Distance s:    metres"};
+  Label lblA{"acceleration a:  ms-2             coefficient  "};
+  Label lblOrA{" or"};
+  Label lblmu{"\u03BCg gives negative acceleration"};
+  Label lblt{"time t:          seconds"};
+  Label lblCredit{"Kelvara Software Ltd, 2026"};
   TextBox txtu;     // initial velocity, m/s
   TextBox txtumph;  // initial velocity, mph
   TextBox txtv;     // final velocity, m/s
@@ -22,8 +37,8 @@ class NewtonPage {
   TextBox txtA;     // acceleration, m/s², negative for a deceleration
   TextBox txtmu;    // coefficient of friction standing for a deceleration
   TextBox txtt;     // time, seconds
-  CommandButton cmdCalculate;
-  CommandButton cmdClear;
+  CommandButton cmdCalculate, cmdClear, cmdPrint, cmdMenu, cmdExit;
+  MenuItem mnuHelp, mnuInfo, mnuAuthor, mnuAbout;
 
   void cmdCalculate_Click();
   void cmdClear_Click();

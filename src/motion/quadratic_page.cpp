@@ -183,3 +183,58 @@ void QuadraticPage::showOutOfRange() {
 }
 
 }  // namespace kelvara
+
+namespace kelvara {
+
+PageDescription QuadraticPage::describe() {
+  PageDescription d("frmQuadratic", "Quadratic Equations");
+  constexpr Nature measured = Nature::Measured;
+  d.label("lblHeading", lblHeading);
+  d.label("lblEither", lblEither);
+  d.label("lblRearrange", lblRearrange);
+  d.label("lblTypeIn", lblTypeIn);
+  d.label("lblA", lblA);
+  d.both("txtA", txtA, "A =", measured, {"{######0.00000}"});
+  d.label("lblB", lblB);
+  d.both("txtb", txtb, "B =", measured, {"{#######0.00}", "{######0.00}"});
+  d.label("lblC", lblC);
+  d.both("txtC", txtC, "C =", measured, {"{######0.00}"});
+  d.label("lblOutput", lblOutput);
+  d.label("lblX", lblX);
+  d.result("txtx", txtx, "x =",
+           {"{######0.00}", "{#####0.000}  or  {#####0.000}", "{######0.000}  or  {######0.000}",
+            "{#####0.000}  or  {#####0.00}", "{######0.00}  m/s  or   {######0.00}  mph",
+            "No real roots", "Values out of range"});
+  d.button("cmdCalcRoots", cmdCalcRoots, [this] { cmdCalcRoots_Click(); });
+  d.label("lblNote", lblNote);
+  d.label("lblCalculateSpeed", lblCalculateSpeed);
+  d.label("lblDeceleration", lblDeceleration);
+  d.input("txtDeceleration", txtDeceleration, "Deceleration in m/s/s", measured);
+  d.label("lblReaction", lblReaction);
+  d.both("txtReaction", txtReaction, "Reaction time /seconds", measured, {"{######0.00}"});
+  d.label("lblDistance", lblDistance);
+  d.input("txtDistance", txtDistance, "Available stopping distance", measured);
+  d.label("lblScrollRange", lblScrollRange);
+  d.label("lblScrollLimits", lblScrollLimits);
+  d.bar("HScroll1", HScroll1, "0.00 to 2.50 seconds", [this] { HScroll1_Change(); });
+  d.button("cmdSpeed", cmdSpeed, [this] { cmdSpeed_Click(); });
+  d.button("cmdClear2", cmdClear2, [this] { cmdClear2_Click(); });
+  d.button("cmdMenu1", cmdMenu1, WindowCommand::Menu);
+  d.button("Exit", Exit, WindowCommand::Exit);
+  d.label("lblCredit", lblCredit);
+  d.menuItem("mnuHelp", mnuHelp, [this] { mnuHelp_Click(); });
+
+  // Both buttons solve from the lower boxes where they are filled in, else from A, B and C.
+  d.calculation("Roots of the quadratic", {"cmdCalcRoots_Click"},
+                {&txtA, &txtb, &txtC, &txtDeceleration, &txtReaction, &txtDistance},
+                {&txtA, &txtb, &txtC, &txtx});
+  d.calculation("Reaction-stop speed", {"cmdSpeed_Click"},
+                {&txtA, &txtb, &txtC, &txtDeceleration, &txtReaction, &txtDistance},
+                {&txtA, &txtb, &txtC, &txtx});
+  // The scroll bar gives the reaction time; A and C are taken from their boxes as they stand.
+  d.calculation("Reaction-stop speed, reaction time from the scroll bar", {"HScroll1_Change"},
+                {&txtA, &txtC, &txtDeceleration, &HScroll1}, {&txtb, &txtReaction, &txtx});
+  return d;
+}
+
+}  // namespace kelvara

@@ -120,10 +120,13 @@ CheckFiguresForm::CheckFiguresForm(PageHost& host, Dialogs& dialogs)
   layout->addWidget(tblExamples_, 1);
 
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addPrintButton("cmdPrint"));
+  buttons->addWidget(
+      addButton("cmdPrint", QStringLiteral("&Print Form"), nullptr, [this] { printForm(); }));
   buttons->addStretch(1);
-  buttons->addWidget(addMenuButton("cmdMenu"));
-  buttons->addWidget(addExitButton("cmdExit"));
+  buttons->addWidget(
+      addButton("cmdMenu", QStringLiteral("&Menu"), nullptr, [this] { returnToMenu(); }));
+  buttons->addWidget(
+      addButton("cmdExit", QStringLiteral("E&xit"), nullptr, [this] { endProgram(); }));
   layout->addLayout(buttons);
 
   int tableWidth = tblExamples_->verticalHeader()->sizeHint().width() + 80;

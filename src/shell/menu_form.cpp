@@ -36,9 +36,10 @@ QString menuDateText(const QDate& date) {
 
 MenuForm::MenuForm(PageHost& host, Dialogs& dialogs, Beeper& beeper, TimerState::Clock clock,
                    PageOpener openPage, int photograph, const QString& date)
-    : PageWindow(host, dialogs, "frmMenu", QStringLiteral("Kelvara")),
+    : PageWindow(host, dialogs),
       page_(PageWindow::dialogs(), beeper, std::move(clock), photograph, date.toStdString()),
       openPage_(std::move(openPage)) {
+  describe(page_.describe());
   // One shot per step, armed for the exact time of the next tick: no busy wait, and the
   // ticks keep to start + k × 100 ms however late one of them is served.
   stopwatchTimer_.setSingleShot(true);
@@ -47,21 +48,20 @@ MenuForm::MenuForm(PageHost& host, Dialogs& dialogs, Beeper& beeper, TimerState:
     run([this] { page_.myTimer.tick(); });
     scheduleStopwatch();
   });
-  auto* heading = headingLabel(addLabel("lbl1", QStringLiteral("Kelvara")), 2.0);
+  auto* heading = headingLabel(addLabel(page_.lbl1), 2.0);
 
-  auto* cmdOK = addButton("cmdOK", QStringLiteral("OK"), nullptr,
-                          [this] { openEntryPage(page_.cmdOK_Click()); });
+  auto* cmdOK =
+      addButton(page_.cmdOK, QStringLiteral("OK"), [this] { openEntryPage(page_.cmdOK_Click()); });
   cmdOK->setDefault(true);
   for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
     auto* shortcut = new QShortcut(QKeySequence(key), this);
     connect(shortcut, &QShortcut::activated, cmdOK, &QPushButton::click);
   }
-  auto* cmdExit = addExitButton("cmdExit");
+  auto* cmdExit = addExitButton(page_.cmdExit);
 
-  auto* lblToday = addLabel("lblToday", QStringLiteral(" Today's date"));
-  auto* txtDate = addTextBox("txtDate", page_.txtDate);
-  txtDate->setReadOnly(true);
-  auto* lblAuthor = addLabel("lblAuthor", QStringLiteral("Kelvara Software Ltd, 2026"));
+  auto* lblToday = addLabel(page_.lblToday);
+  auto* txtDate = addTextBox(page_.txtDate);
+  auto* lblAuthor = addLabel(page_.lblAuthor);
 
   auto* right = new QVBoxLayout;
   auto* dateRow = new QHBoxLayout;
@@ -84,15 +84,13 @@ MenuForm::MenuForm(PageHost& host, Dialogs& dialogs, Beeper& beeper, TimerState:
   layout->addLayout(buttons, 2, 0);
   layout->addWidget(lblAuthor, 2, 1);
 
-  QMenu* help = addMenu("mnuHelp", QStringLiteral("Help"));
-  addMenuItem(help, "mnuAuthor", QStringLiteral("Author"), [this] { page_.mnuAuthor_Click(); });
-  addMenuItem(help, "mnuAbout", QStringLiteral("About"), [this] { page_.mnuAbout_Click(); });
-  addMenuItem(help, "mnuInformation", QStringLiteral("Information"),
-              [this] { page_.mnuInformation_Click(); });
-  addMenuItem(help, "mnuInstructions", QStringLiteral("Instructions"),
-              [this] { page_.mnuInstructions_Click(); });
-  addMenuItem(help, "mnuVersion", QStringLiteral("Version"), [this] { page_.mnuVersion_Click(); });
-  addMenuItem(help, "mnuCheckFigures", QStringLiteral("Check figures"),
+  QMenu* help = addMenu(page_.mnuHelp, QStringLiteral("Help"));
+  addMenuItem(help, page_.mnuAuthor, QStringLiteral("Author"));
+  addMenuItem(help, page_.mnuAbout, QStringLiteral("About"));
+  addMenuItem(help, page_.mnuInformation, QStringLiteral("Information"));
+  addMenuItem(help, page_.mnuInstructions, QStringLiteral("Instructions"));
+  addMenuItem(help, page_.mnuVersion, QStringLiteral("Version"));
+  addMenuItem(help, page_.mnuCheckFigures, QStringLiteral("Check figures"),
               [this] { openEntryPage("frmCheckFigures"); });
 
   binding().push();
@@ -108,10 +106,10 @@ void MenuForm::openEntryPage(const char* page) {
 QWidget* MenuForm::buildMenuList() {
   auto* group = new QGroupBox(page());
   auto* list = new QVBoxLayout(group);
-  list->addWidget(addLabel("lbl2", QStringLiteral("Menu:")));
+  list->addWidget(addLabel(page_.lbl2));
   for (std::size_t i = 0; i < kMenuEntries.size(); ++i) {
     auto* option = new QRadioButton(QString::fromLatin1(kMenuEntries[i].caption), group);
-    option->setObjectName(QString::fromLatin1(kMenuEntries[i].option));
+    option->setObjectName(nameOf(&page_.options[i]));
     binding().bind(option, page_.options[i]);
     onDoubleClick(option, [this, i] { openEntryPage(MenuPage::entry_DblClick(i)); });
     list->addWidget(option);
@@ -127,12 +125,12 @@ QWidget* MenuForm::buildPictures() {
     // Only the photograph drawn for this run is shown, so only it is decoded.
     auto* picture =
         new LazySvgWidget(QString::fromLatin1(kPhotographFiles[i]), kPhotographSize, box);
-    picture->setObjectName(QStringLiteral("Pic(%1)").arg(i));
+    picture->setObjectName(nameOf(&page_.Pic[static_cast<std::size_t>(i)]));
     picture->setFixedSize(kPhotographSize);
     binding().bind(picture, page_.Pic[static_cast<std::size_t>(i)]);
     layout->addWidget(picture, 0, Qt::AlignHCenter);
   }
-  auto* caption = addLabel("Label1", page_.Label1);
+  auto* caption = addLabel(page_.Label1);
   caption->setAlignment(Qt::AlignHCenter);
   layout->addWidget(caption);
   return box;
@@ -140,29 +138,23 @@ QWidget* MenuForm::buildPictures() {
 
 QWidget* MenuForm::buildStopwatch() {
   auto* frame = new QGroupBox(QStringLiteral("Stopwatch"), page());
-  frame->setObjectName(QStringLiteral("frmStopwatch"));
-  auto* txtStopwatch = addTextBox("txtStopwatch", page_.txtStopwatch);
-  txtStopwatch->setReadOnly(true);
-  auto* cmdStart = addMouseDownButton("cmdStart", QStringLiteral("Start"), &page_.cmdStart, [this] {
-    page_.cmdStart_MouseDown();
-    scheduleStopwatch();
-  });
-  auto* cmdStop = addMouseDownButton("cmdStop", QStringLiteral("Stop"), &page_.cmdStop, [this] {
-    page_.cmdStop_MouseDown();
-    scheduleStopwatch();
-  });
-  auto* cmdReset = addButton("cmdReset", QStringLiteral("Reset"), &page_.cmdReset,
-                             [this] { page_.cmdReset_Click(); });
+  frame->setObjectName(nameOf(&page_.frmStopwatch));
+  auto* txtStopwatch = addTextBox(page_.txtStopwatch);
+  auto* cmdStart = addMouseDownButton(page_.cmdStart, QStringLiteral("Start"),
+                                      [this] { scheduleStopwatch(); });
+  auto* cmdStop = addMouseDownButton(page_.cmdStop, QStringLiteral("Stop"),
+                                     [this] { scheduleStopwatch(); });
+  auto* cmdReset = addButton(page_.cmdReset, QStringLiteral("Reset"));
 
   auto* layout = new QGridLayout(frame);
   layout->addWidget(txtStopwatch, 0, 0, 1, 3);
   layout->addWidget(cmdStart, 1, 0);
   layout->addWidget(cmdStop, 1, 1);
   layout->addWidget(cmdReset, 1, 2);
-  layout->addWidget(addLabel("lblAlarm", QStringLiteral("Set alarm to sound after ")), 2, 0, 1, 3);
-  layout->addWidget(addTextBox("txtMinutes", page_.txtMinutes), 3, 0);
+  layout->addWidget(addLabel(page_.lblAlarm), 2, 0, 1, 3);
+  layout->addWidget(addTextBox(page_.txtMinutes), 3, 0);
   layout->addWidget(addLabel(nullptr, QStringLiteral("    Minutes")), 3, 1, 1, 2);
-  layout->addWidget(addTextBox("txtSeconds", page_.txtSeconds), 4, 0);
+  layout->addWidget(addTextBox(page_.txtSeconds), 4, 0);
   layout->addWidget(addLabel(nullptr, QStringLiteral("   Seconds")), 4, 1, 1, 2);
   return frame;
 }

@@ -1,5 +1,7 @@
 #include "shell/menu_page.h"
 
+#include <iterator>
+
 #include "fields/field_text.h"
 
 namespace kelvara {
@@ -112,6 +114,48 @@ void MenuPage::myTimer_UpdateTime(const std::string& text) {
       kSecondsPerMinute * fieldValue(txtMinutes.text) + fieldValue(txtSeconds.text);
   const double elapsed = fieldValue(txtStopwatch.text);
   if (alarm < elapsed && elapsed < alarm + kAlarmSpan && alarm != 0.0) beeper_.beep();
+}
+
+}  // namespace kelvara
+
+namespace kelvara {
+
+PageDescription MenuPage::describe() {
+  PageDescription d("frmMenu", "Kelvara");
+  d.label("lbl1", lbl1);
+  d.label("lbl2", lbl2);
+  for (std::size_t i = 0; i < options.size(); ++i) {
+    d.option(kMenuEntries[i].option, options[i], {}, 0);
+    d.on(&options[i], Event::DoubleClick, "entry_DblClick", [i] { entry_DblClick(i); });
+  }
+  d.button("cmdOK", cmdOK, [this] { cmdOK_Click(); });
+  d.button("cmdExit", cmdExit, WindowCommand::Exit);
+  d.label("lblToday", lblToday);
+  d.fixed("txtDate", txtDate);
+  d.label("lblAuthor", lblAuthor);
+  constexpr const char* kPictureNames[] = {"Pic(0)", "Pic(1)", "Pic(2)"};
+  static_assert(std::size(kPictureNames) == kPhotographCount);
+  for (std::size_t i = 0; i < Pic.size(); ++i) d.picture(kPictureNames[i], Pic[i]);
+  d.label("Label1", Label1);
+  d.picture("frmStopwatch", frmStopwatch);
+  d.fixed("txtStopwatch", txtStopwatch).shapes = {"{0.00}  seconds"};
+  d.button("cmdStart", cmdStart);
+  d.button("cmdStop", cmdStop);
+  d.button("cmdReset", cmdReset, [this] { cmdReset_Click(); });
+  d.label("lblAlarm", lblAlarm);
+  d.input("txtMinutes", txtMinutes, "Minutes", Nature::Measured).shapes = {"0"};
+  d.input("txtSeconds", txtSeconds, "Seconds", Nature::Measured).shapes = {"0"};
+  d.menu("mnuHelp", mnuHelp);
+  d.menuItem("mnuAuthor", mnuAuthor, [this] { mnuAuthor_Click(); });
+  d.menuItem("mnuAbout", mnuAbout, [this] { mnuAbout_Click(); });
+  d.menuItem("mnuInformation", mnuInformation, [this] { mnuInformation_Click(); });
+  d.menuItem("mnuInstructions", mnuInstructions, [this] { mnuInstructions_Click(); });
+  d.menuItem("mnuVersion", mnuVersion, [this] { mnuVersion_Click(); });
+  d.menuItem("mnuCheckFigures", mnuCheckFigures);
+
+  d.on(&cmdStart, Event::MouseDown, "cmdStart_MouseDown", [this] { cmdStart_MouseDown(); });
+  d.on(&cmdStop, Event::MouseDown, "cmdStop_MouseDown", [this] { cmdStop_MouseDown(); });
+  return d;
 }
 
 }  // namespace kelvara

@@ -7,6 +7,7 @@
 
 #include "fields/controls.h"
 #include "fields/message.h"
+#include "fields/page_description.h"
 #include "shell/beeper.h"
 #include "shell/timer_state.h"
 
@@ -74,16 +75,25 @@ class MenuPage {
   void cmdReset_Click();
   void myTimer_UpdateTime(const std::string& text);
 
+  // The window as its form shows it: the page logic's own controls and the window's.
+  PageDescription describe();
+
+  Label lbl1{"Kelvara"};
+  Label lbl2{"Menu:"};
   std::array<OptionButton, kMenuEntries.size()> options;  // in kMenuEntries order
+  CommandButton cmdOK, cmdExit;
+  Label lblToday{" Today's date"};
   TextBox txtDate;
+  Label lblAuthor{"Kelvara Software Ltd, 2026"};
   std::array<PictureBox, kPhotographCount> Pic;
   Label Label1;
+  PictureBox frmStopwatch;
   TextBox txtStopwatch;
-  TextBox txtMinutes;
-  TextBox txtSeconds;
-  CommandButton cmdStart;
-  CommandButton cmdStop;
-  CommandButton cmdReset;
+  CommandButton cmdStart, cmdStop, cmdReset;
+  Label lblAlarm{"Set alarm to sound after "};
+  TextBox txtMinutes, txtSeconds;
+  MenuItem mnuHelp, mnuAuthor, mnuAbout, mnuInformation, mnuInstructions, mnuVersion;
+  MenuItem mnuCheckFigures;
   TimerState myTimer;
 
   static const char* photographCaption(int photograph);

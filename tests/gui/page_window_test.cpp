@@ -43,6 +43,10 @@ struct SamplePage {
     txtOut.text = "before";
     txtOut.text = std::to_string(divide(1.0, 0.0));
   }
+  void optA_Click() { lblCaption.caption = "A chosen"; }
+  void chkFront_Click() { txtOut.text = chkFront.value ? "on" : "off"; }
+  void Picture1_Click() { Picture1.visible = false; }
+  void mnuNotes_Click() { dialogs.show(Message{{"a note"}}); }
   void HScroll1_Change() {
     ++changes;
     txtOut.text = std::to_string(HScroll1.value);
@@ -56,43 +60,66 @@ struct SamplePage {
   OptionButton optA, optB;
   CheckBox chkFront;
   PictureBox Picture1;
+  MenuItem mnuNotes;
+  CommandButton cmdDiagram, cmdCalculate, cmdClear, cmdFail, cmdMenu, cmdExit, cmdPrint;
   std::string seenBeforeMessage;
   int changes = 0;
   bool tellOnChange = false;
+
+  PageDescription describe() {
+    PageDescription d("frmSample", "Sample");
+    d.input("txtIn", txtIn, "", Nature::Measured);
+    d.result("txtOut", txtOut, "", {});
+    d.label("lblCaption", lblCaption);
+    d.bar("HScroll1", HScroll1, "");
+    d.option("optA", optA, "A", 0);
+    d.option("optB", optB, "B", 0);
+    d.check("chkFront", chkFront, "Front");
+    d.picture("Picture1", Picture1);
+    d.menuItem("mnuNotes", mnuNotes);
+    d.button("cmdDiagram", cmdDiagram);
+    d.button("cmdCalculate", cmdCalculate);
+    d.button("cmdClear", cmdClear);
+    d.button("cmdFail", cmdFail);
+    d.button("cmdMenu", cmdMenu, WindowCommand::Menu);
+    d.button("cmdExit", cmdExit, WindowCommand::Exit);
+    d.button("cmdPrint", cmdPrint, WindowCommand::Print);
+    d.on(&HScroll1, Event::Change, "HScroll1_Change", [this] { HScroll1_Change(); });
+    d.on(&optA, Event::Click, "optA_Click", [this] { optA_Click(); });
+    d.on(&chkFront, Event::Click, "chkFront_Click", [this] { chkFront_Click(); });
+    d.on(&Picture1, Event::Click, "Picture1_Click", [this] { Picture1_Click(); });
+    d.on(&mnuNotes, Event::Click, "mnuNotes_Click", [this] { mnuNotes_Click(); });
+    d.on(&cmdCalculate, Event::Click, "cmdCalculate_Click", [this] { cmdCalculate_Click(); });
+    d.on(&cmdClear, Event::Click, "cmdClear_Click", [this] { cmdClear_Click(); });
+    d.on(&cmdFail, Event::Click, "cmdFail_Click", [this] { cmdFail_Click(); });
+    return d;
+  }
 };
 
 class SampleForm : public PageWindow {
  public:
   SampleForm(PageHost& host, Dialogs& dialogs)
-      : PageWindow(host, dialogs, "frmSample", QStringLiteral("Sample")), page_(PageWindow::dialogs()) {
+      : PageWindow(host, dialogs), page_(PageWindow::dialogs()) {
+    describe(page_.describe());
     auto* layout = new QVBoxLayout(page());
-    layout->addWidget(addTextBox("txtIn", page_.txtIn));
-    layout->addWidget(addTextBox("txtOut", page_.txtOut));
-    layout->addWidget(addLabel("lblCaption", page_.lblCaption));
-    layout->addWidget(addScrollBar("HScroll1", page_.HScroll1, [this] { page_.HScroll1_Change(); }));
+    layout->addWidget(addTextBox(page_.txtIn));
+    layout->addWidget(addTextBox(page_.txtOut));
+    layout->addWidget(addLabel(page_.lblCaption));
+    layout->addWidget(addScrollBar(page_.HScroll1));
     QButtonGroup* group = addOptionGroup();
-    layout->addWidget(addOptionButton("optA", QStringLiteral("A"), page_.optA, group,
-                                      [this] { page_.lblCaption.caption = "A chosen"; }));
-    layout->addWidget(addOptionButton("optB", QStringLiteral("B"), page_.optB, group));
-    layout->addWidget(addCheckBox("chkFront", QStringLiteral("Front"), page_.chkFront,
-                                  [this] { page_.txtOut.text = page_.chkFront.value ? "on" : "off"; }));
-    QWidget* picture = addPicture("Picture1", QStringLiteral(":/photographs/bend.svg"),
-                                  page_.Picture1);
-    onClick(picture, [this] { page_.Picture1.visible = false; });
-    layout->addWidget(picture);
-    addMenuBarItem("mnuNotes", QStringLiteral("Notes"),
-                   [this] { page_.dialogs.show(Message{{"a note"}}); });
-    layout->addWidget(addButton("cmdDiagram", QStringLiteral("Diagram"), nullptr,
-                                [this] { goToPage("frmDiagram"); }));
-    layout->addWidget(addButton("cmdCalculate", QStringLiteral("&Calculate"), nullptr,
-                                [this] { page_.cmdCalculate_Click(); }));
-    layout->addWidget(addButton("cmdClear", QStringLiteral("&Clear"), nullptr,
-                                [this] { page_.cmdClear_Click(); }));
-    layout->addWidget(addButton("cmdFail", QStringLiteral("Fail"), nullptr,
-                                [this] { page_.cmdFail_Click(); }));
-    layout->addWidget(addMenuButton("cmdMenu"));
-    layout->addWidget(addExitButton("cmdExit"));
-    layout->addWidget(addPrintButton("cmdPrint"));
+    layout->addWidget(addOptionButton(page_.optA, QStringLiteral("A"), group));
+    layout->addWidget(addOptionButton(page_.optB, QStringLiteral("B"), group));
+    layout->addWidget(addCheckBox(page_.chkFront, QStringLiteral("Front")));
+    layout->addWidget(addPicture(page_.Picture1, QStringLiteral(":/photographs/bend.svg")));
+    addMenuBarItem(page_.mnuNotes, QStringLiteral("Notes"));
+    layout->addWidget(
+        addButton(page_.cmdDiagram, QStringLiteral("Diagram"), [this] { goToPage("frmDiagram"); }));
+    layout->addWidget(addButton(page_.cmdCalculate, QStringLiteral("&Calculate")));
+    layout->addWidget(addButton(page_.cmdClear, QStringLiteral("&Clear")));
+    layout->addWidget(addButton(page_.cmdFail, QStringLiteral("Fail")));
+    layout->addWidget(addMenuButton(page_.cmdMenu));
+    layout->addWidget(addExitButton(page_.cmdExit));
+    layout->addWidget(addPrintButton(page_.cmdPrint));
     binding().push();
   }
   SamplePage page_;

@@ -24,22 +24,35 @@ struct ListPage {
     Text2.visible = true;
   }
   void cmdHide_Click() { Text2.visible = false; }
+
+  PageDescription describe() {
+    PageDescription d("frmList", "List");
+    d.input("Text2", Text2, "", Nature::Text).kind = ControlKind::TextArea;
+    d.result("txtOut", txtOut, "", {});
+    d.button("cmdCopy", cmdCopy);
+    d.button("cmdFill", cmdFill);
+    d.button("cmdHide", cmdHide);
+    d.button("cmdExit", cmdExit);
+    d.on(&cmdCopy, Event::Click, "cmdCopy_Click", [this] { cmdCopy_Click(); });
+    d.on(&cmdFill, Event::Click, "cmdFill_Click", [this] { cmdFill_Click(); });
+    d.on(&cmdHide, Event::Click, "cmdHide_Click", [this] { cmdHide_Click(); });
+    return d;
+  }
+  CommandButton cmdCopy, cmdFill, cmdHide, cmdExit;
 };
 
 class ListForm : public PageWindow {
  public:
   ListForm(PageHost& host, Dialogs& dialogs, const FakeHost& fake)
-      : PageWindow(host, dialogs, "frmList", QStringLiteral("List")) {
+      : PageWindow(host, dialogs) {
+    describe(page_.describe());
     auto* layout = new QVBoxLayout(page());
-    layout->addWidget(addTextArea("Text2", page_.Text2));
-    layout->addWidget(addTextBox("txtOut", page_.txtOut));
-    layout->addWidget(addButton("cmdCopy", QStringLiteral("Copy"), nullptr,
-                                [this] { page_.cmdCopy_Click(); }));
-    layout->addWidget(addButton("cmdFill", QStringLiteral("Fill"), nullptr,
-                                [this] { page_.cmdFill_Click(); }));
-    layout->addWidget(addButton("cmdHide", QStringLiteral("Hide"), nullptr,
-                                [this] { page_.cmdHide_Click(); }));
-    layout->addWidget(addButton("cmdExit", QStringLiteral("Exit"), nullptr, [this, &fake] {
+    layout->addWidget(addTextArea(page_.Text2));
+    layout->addWidget(addTextBox(page_.txtOut));
+    layout->addWidget(addButton(page_.cmdCopy, QStringLiteral("Copy")));
+    layout->addWidget(addButton(page_.cmdFill, QStringLiteral("Fill")));
+    layout->addWidget(addButton(page_.cmdHide, QStringLiteral("Hide")));
+    layout->addWidget(addButton(page_.cmdExit, QStringLiteral("Exit"), [this, &fake] {
       page_.exitsSeen = fake.programEnded;
       endProgram();
     }));
