@@ -36,9 +36,10 @@ const WorkedExample* exampleFor(std::string_view page, Test runs) {
 // The example a scroll bar is swept on: one that moves it (runs its Change handler), else
 // the page's first.
 inline const WorkedExample* sweepExample(std::string_view page, std::string_view change) {
-  const WorkedExample* moving = exampleFor(page, [change](const std::vector<std::string_view>& run) {
-    return std::find(run.begin(), run.end(), change) != run.end();
-  });
+  const WorkedExample* moving =
+      exampleFor(page, [change](const std::vector<std::string_view>& run) {
+        return std::find(run.begin(), run.end(), change) != run.end();
+      });
   if (moving != nullptr) return moving;
   return exampleFor(page, [](const std::vector<std::string_view>&) { return true; });
 }

@@ -430,7 +430,8 @@ void encodeExample(const PageDescription& page, const WorkedExample& example,
       bytes.insert(bytes.end(), {4, index(c)});
       check.box->value = !check.box->value;
       if (check.click) check.click();
-    } else if (const std::size_t s = indexOf(table.scrolls, step.control); s < table.scrolls.size()) {
+    } else if (const std::size_t s = indexOf(table.scrolls, step.control);
+               s < table.scrolls.size()) {
       ScrollBar& bar = *table.scrolls[s].bar;
       const int offset = std::stoi(value) - bar.minimum;
       bytes.insert(bytes.end(), {2, index(s), 4, index(offset & 0xFF), index(offset >> 8)});

@@ -274,11 +274,7 @@ PageDescription CurvePage::describe() {
       {&txtRadius, &txtChord, &txtOrdinate, &txtDeceleration, &txtCamber, &txtCriticalSpeed,
        &txtVerticalRadius},
       {&txtRadius, &txtChord, &txtOrdinate, &txtDeceleration, &txtCamber, &txtCriticalSpeed});
-  d.calculation("Critical speed under braking", {"Command1_Click", "cmdCalcBraked_Click"},
-                {&txtRadius, &txtChord, &txtOrdinate, &txtDeceleration, &txtCamber,
-                 &txtCriticalSpeed, &txtVerticalRadius, &txta2},
-                {&txtRadius, &txtChord, &txtOrdinate, &txtDeceleration, &txtCamber,
-                 &txtCriticalSpeed, &txtBraked});
+  d.calculation("Critical speed under braking", {"Command1_Click", "cmdCalcBraked_Click"});
   return d;
 }
 

@@ -95,7 +95,7 @@ PageDescription FlightPage::describe() {
   d.menuItem("mnuNotes", mnuNotes, [this] { mnuNotes_Click(); });
   d.menuItem("mnuEquation", mnuEquation, [this] { mnuEquation_Click(); });
 
-  d.calculation("Launch speed", {"cmdCalculate_Click"}, {&txtTheta, &txth, &txtL}, {&txtVmph});
+  d.calculation("Launch speed", {"cmdCalculate_Click"});
   return d;
 }
 

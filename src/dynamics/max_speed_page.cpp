@@ -95,9 +95,7 @@ PageDescription MaxSpeedPage::describe() {
   d.button("cmdExit", cmdExit, WindowCommand::Exit);
   d.menuItem("mnuReference", mnuReference, [this] { mnuReference_Click(); });
 
-  d.calculation("Maximum speed on a bend", {"cmdCalculate_Click"},
-                {&txtRoadwidth, &txtr, &txttheta, &txtCoefficient, &txtCrossfall, &txtCarwidth},
-                {&txtMaxradius, &txtMaxspeed});
+  d.calculation("Maximum speed on a bend", {"cmdCalculate_Click"});
   return d;
 }
 

@@ -120,9 +120,7 @@ PageDescription OverturnPage::describe() {
   d.picture("Picture1", Picture1, [this] { Picture1_Click(); });
   d.label("lblHide", lblHide, [this] { lblHide_Click(); });
 
-  d.calculation("Overturn speed", {"cmdCalculate_Click"},
-                {&txtTrack, &txtRadius, &txth, &txtCrossfall, &txtCoefficient},
-                {&txtSpeed, &txtSkid});
+  d.calculation("Overturn speed", {"cmdCalculate_Click"});
   return d;
 }
 

@@ -103,9 +103,7 @@ PageDescription PartialBrakingPage::describe() {
   d.button("cmdExit", cmdExit, WindowCommand::Exit);
   d.menuItem("mnuNotes", mnuNotes, [this] { mnuNotes_Click(); });
 
-  d.calculation("Effective coefficient under partial braking", {"cmdCalculate_Click"},
-                {&txtHL, &txtTruemu, &txtWf, &txtGradient, &chkFn, &chkFo, &chkRn, &chkRo},
-                {&txtMue});
+  d.calculation("Effective coefficient under partial braking", {"cmdCalculate_Click"});
   return d;
 }
 

@@ -111,8 +111,7 @@ PageDescription SideSlipPage::describe() {
 
   d.onLoad("Form_Load", [this] { Form_Load(); });
 
-  d.calculation("Effective coefficient in side slip", {"cmdCalculate_Click"},
-                {&Text2, &txtAngleB, &txtAct, &txtRoll}, {&txtfriction2});
+  d.calculation("Effective coefficient in side slip", {"cmdCalculate_Click"});
   return d;
 }
 

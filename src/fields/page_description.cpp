@@ -115,6 +115,13 @@ void PageDescription::calculation(std::string_view name,
   }
   for (const void* input : inputs) added.inputs.push_back(at(input).name);
   for (const void* result : results) added.results.push_back(at(result).name);
+  if (inputs.size() == 0 && results.size() == 0)
+    for (const ControlDescription& control : controls) {
+      if (control.typeable()) added.inputs.push_back(control.name);
+      if ((control.role == Role::Result || control.role == Role::Both) &&
+          control.kind == ControlKind::TextBox)
+        added.results.push_back(control.name);
+    }
   calculations.push_back(std::move(added));
 }
 

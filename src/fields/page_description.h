@@ -142,10 +142,11 @@ class PageDescription {
   void on(const void* control, Event event, std::string_view handler, Handler run);
   // A handler run when the page opens.
   void onLoad(std::string_view handler, Handler run);
-  // A calculation over controls described before, its handlers described before.
+  // A calculation over controls described before, its handlers described before. With no
+  // inputs and results given, it reads every input of the page and writes every result.
   void calculation(std::string_view name, std::initializer_list<std::string_view> handlerNames,
-                   std::initializer_list<const void*> inputs,
-                   std::initializer_list<const void*> results, int answer = Answer::No);
+                   std::initializer_list<const void*> inputs = {},
+                   std::initializer_list<const void*> results = {}, int answer = Answer::No);
 
   // Reading it.
   const ControlDescription* find(std::string_view name) const;

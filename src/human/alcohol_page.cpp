@@ -169,10 +169,7 @@ PageDescription AlcoholPage::describe() {
 
   d.on(&txtStrength, Event::Change, "txtStrength_Change", [this] { txtStrength_Change(); });
 
-  d.calculation("Alcohol at the event time", {"cmdCalculate_Click"},
-                {&txtWeight, &optMale, &optFemale, &optBlood, &optBreath, &optUrine, &txtReading,
-                 &txtTimeoftest, &txtTimeofevent, &txtStrength},
-                {&txtBloodevent, &txtBreathevent, &txtUrineevent, &txtTotalalcohol, &txtPints});
+  d.calculation("Alcohol at the event time", {"cmdCalculate_Click"});
   return d;
 }
 

@@ -133,10 +133,7 @@ PageDescription UKGridPage::describe() {
   d.on(&cmdcalculate, Event::Click, "cmdCalculate_Click", [this] { cmdCalculate_Click(); });
   d.on(&cmdclear, Event::Click, "cmdClear_Click", [this] { cmdClear_Click(); });
 
-  d.calculation(
-      "Grid reference", {"cmdCalculate_Click"},
-      {&txtLaDeg, &txtLaMin, &txtLaSec, &txtLoDeg, &txtLoMin, &txtLoSec, &optEast, &optWest},
-      {&txtE, &txtN, &txtResult});
+  d.calculation("Grid reference", {"cmdCalculate_Click"});
   return d;
 }
 

@@ -322,9 +322,7 @@ PageDescription NewtonPage::describe() {
   d.menuItem("mnuAuthor", mnuAuthor, [this] { mnuAuthor_Click(); });
   d.menuItem("mnuAbout", mnuAbout, [this] { mnuAbout_Click(); });
 
-  d.calculation("Linear motion", {"cmdCalculate_Click"},
-                {&txtu, &txtumph, &txtv, &txtVmph, &txts, &txtA, &txtmu, &txtt},
-                {&txtu, &txtumph, &txtv, &txtVmph, &txts, &txtA, &txtmu, &txtt});
+  d.calculation("Linear motion", {"cmdCalculate_Click"});
   return d;
 }
 

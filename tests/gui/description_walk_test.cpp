@@ -89,9 +89,11 @@ class DescriptionWalkTest : public QObject {
           problems << where + name + ": " + wrong;
           continue;
         }
-        if (!control.words.empty() && spokenWords(static_cast<QWidget*>(object)) != text(control.words))
-          problems << where + name + " is named \"" + spokenWords(static_cast<QWidget*>(object)) +
-                          "\", described as \"" + text(control.words) + "\"";
+        const QString spoken = object->isWidgetType() ? spokenWords(static_cast<QWidget*>(object))
+                                                       : QString();
+        if (!control.words.empty() && spoken != text(control.words))
+          problems << where + name + " is named \"" + spoken + "\", described as \"" +
+                          text(control.words) + "\"";
         if (control.role == Role::Fixed && control.kind == ControlKind::TextBox &&
             !static_cast<QLineEdit*>(object)->isReadOnly())
           problems << where + name + " shows a fixed text but can be typed into";
