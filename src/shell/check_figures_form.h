@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "fields/page_window.h"
+#include "shell/independent_references.h"
 #include "shell/worked_examples.h"
 
 class QLabel;
@@ -25,6 +26,7 @@ class CheckFiguresForm : public PageWindow {
   // Runs the worked examples again and shows what they gave, under today's date.
   void refresh();
   const CheckReport& report() const { return report_; }
+  const ReferenceReport& references() const { return references_; }
 
   // The sheets Print Form prints: the heading and every example, as many to a sheet as fit
   // one printed page legibly. The window owns them until the next print.
@@ -36,9 +38,15 @@ class CheckFiguresForm : public PageWindow {
 
  private:
   QLabel* lblDate_;
+  bool referencesAgree() const;
+
   QLabel* lblSummary_;
+  QLabel* lblReferencesSummary_;
+  QLabel* lblReferenceChecks_;
   QTableWidget* tblExamples_;
+  QTableWidget* tblReferences_;
   CheckReport report_;
+  ReferenceReport references_;
   QString date_;
   std::vector<std::unique_ptr<QWidget>> sheets_;
 };
