@@ -166,6 +166,19 @@ class PageDescription {
                           Handler run = {});
 };
 
+// One copy of a page's logic with its description (the shell opens them by page name).
+class PageLogic {
+ public:
+  virtual ~PageLogic() = default;
+  const PageDescription& description() const { return description_; }
+
+ protected:
+  explicit PageLogic(PageDescription description) : description_(std::move(description)) {}
+
+ private:
+  PageDescription description_;
+};
+
 // What a control shows: a box's text, a label's caption, "True"/"False" for an option or
 // check box, a scroll bar's position; nothing for buttons, pictures and menus.
 std::optional<std::string> shownText(const ControlDescription& control);

@@ -2,6 +2,8 @@
 
 #include "fields/field_text.h"
 
+#include <optional>
+
 namespace kelvara {
 
 Shape::Shape(std::string_view pattern) {
@@ -25,24 +27,58 @@ Shape::Shape(std::string_view pattern) {
   if (pieces_.empty()) pieces_.push_back({Kind::Literal, ""});
 }
 
-bool Shape::matches(std::string_view text) const { return matchFrom(text, 0); }
+bool Shape::matches(std::string_view text) const { return matchFrom(text, 0, nullptr); }
 
-bool Shape::matchFrom(std::string_view text, std::size_t piece) const {
+std::optional<std::vector<double>> Shape::figures(std::string_view text) const {
+  std::vector<std::string_view> tokens;
+  if (!matchFrom(text, 0, &tokens)) return std::nullopt;
+  std::vector<double> figures;
+  for (std::string_view token : tokens) figures.push_back(strictNumber(token));
+  return figures;
+}
+
+bool Shape::matchFrom(std::string_view text, std::size_t piece,
+                      std::vector<std::string_view>* tokens) const {
   if (piece == pieces_.size()) return text.empty();
   const Piece& here = pieces_[piece];
   if (here.kind == Kind::Literal) {
     if (text.substr(0, here.text.size()) != here.text) return false;
-    return matchFrom(text.substr(here.text.size()), piece + 1);
+    return matchFrom(text.substr(here.text.size()), piece + 1, tokens);
   }
-  // A slot ends where the next literal begins, or at the end of the text.
-  if (piece + 1 == pieces_.size()) return slotAccepts(here, text);
+  // A slot ends where the next literal begins, or at the end of the text; a number slot's
+  // token is kept as a figure on the way that matches.
+  const auto take = [&](std::string_view token, std::string_view rest) {
+    if (!slotAccepts(here, token)) return false;
+    const bool figure = tokens != nullptr && here.kind != Kind::Anything;
+    if (figure) tokens->push_back(token);
+    if (rest.empty() && piece + 1 == pieces_.size()) return true;
+    if (piece + 1 < pieces_.size() && matchFrom(rest, piece + 1, tokens)) return true;
+    if (figure) tokens->pop_back();
+    return false;
+  };
+  if (piece + 1 == pieces_.size()) return take(text, {});
   const std::string& next = pieces_[piece + 1].text;
   for (std::size_t end = text.find(next); end != std::string_view::npos;
-       end = text.find(next, end + 1)) {
-    if (slotAccepts(here, text.substr(0, end)) && matchFrom(text.substr(end), piece + 1))
-      return true;
-  }
+       end = text.find(next, end + 1))
+    if (take(text.substr(0, end), text.substr(end))) return true;
   return false;
+}
+
+std::string Shape::unitAfter(std::size_t figure) const {
+  std::size_t seen = 0;
+  for (std::size_t i = 0; i < pieces_.size(); ++i) {
+    if (pieces_[i].kind == Kind::Literal || pieces_[i].kind == Kind::Anything) continue;
+    if (seen++ != figure) continue;
+    if (i + 1 == pieces_.size() || pieces_[i + 1].kind != Kind::Literal) return {};
+    // The words after the figure up to the next "or": "m/s" of "  m/s       or  ".
+    std::string unit = pieces_[i + 1].text;
+    if (const std::size_t joint = unit.find(" or "); joint != std::string::npos)
+      unit.erase(joint);
+    const std::size_t first = unit.find_first_not_of(' ');
+    const std::size_t last = unit.find_last_not_of(' ');
+    return first == std::string::npos ? std::string() : unit.substr(first, last - first + 1);
+  }
+  return {};
 }
 
 bool Shape::slotAccepts(const Piece& slot, std::string_view token) {

@@ -5,6 +5,7 @@
 // "{###0.000}  m/s  or  {###0.000} mph": two figures, in m/s and in mph.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,10 @@ class Shape {
   bool isLiteral() const { return pieces_.size() == 1 && pieces_[0].kind == Kind::Literal; }
   // The figures a text of this shape carries: one for each number slot.
   std::size_t figureCount() const;
+  // The figures of a text of this shape, in order; nothing for a text of another shape.
+  std::optional<std::vector<double>> figures(std::string_view text) const;
+  // The unit written after a figure ("m/s" of "{###0.000}  m/s  or  {###0.000} mph").
+  std::string unitAfter(std::size_t figure) const;
 
  private:
   enum class Kind { Literal, Mask, Shortest, Number, Anything };
@@ -26,7 +31,8 @@ class Shape {
     Kind kind;
     std::string text;  // the literal or the mask
   };
-  bool matchFrom(std::string_view text, std::size_t piece) const;
+  bool matchFrom(std::string_view text, std::size_t piece,
+                 std::vector<std::string_view>* tokens) const;
   static bool slotAccepts(const Piece& slot, std::string_view token);
 
   std::vector<Piece> pieces_;

@@ -12,19 +12,6 @@
 
 namespace kelvara {
 
-// One copy of a page's logic and its description.
-class PageLogic {
- public:
-  virtual ~PageLogic() = default;
-  const PageDescription& description() const { return description_; }
-
- protected:
-  explicit PageLogic(PageDescription description) : description_(std::move(description)) {}
-
- private:
-  PageDescription description_;
-};
-
 // The names of the pages, in the menu's order.
 const std::vector<std::string_view>& pageLogicNames();
 

@@ -1,0 +1,156 @@
+#include "analysis/page_model.h"
+
+#include <exception>
+#include <utility>
+
+#include "fields/field_text.h"
+
+namespace kelvara::analysis {
+
+namespace {
+
+// Answers a Yes/No box as a rerun of the calculation does, and keeps the last message shown,
+// its lines joined by a blank.
+class RerunDialogs : public Dialogs {
+ public:
+  explicit RerunDialogs(int answer) : answer_(answer) {}
+  int show(const Message& message) override {
+    last.clear();
+    for (const std::string& line : message.lines) last += (last.empty() ? "" : " ") + line;
+    return (message.code & MessageCode::YesNo) == MessageCode::YesNo ? answer_ : Answer::Ok;
+  }
+  std::string last;
+
+ private:
+  int answer_;
+};
+
+// One copy of the page, ready to run the calculation again and again.
+class Copy {
+ public:
+  Copy(const PageOpener& open, const std::string& calculation,
+       const std::map<std::string, std::string>& start, const std::vector<std::string>& varied)
+      : dialogs_(Answer::No), logic_(open(dialogs_)) {
+    const PageDescription& page = logic_->description();
+    for (const Calculation& c : page.calculations)
+      if (c.name == calculation) calculation_ = &c;
+    if (calculation_ == nullptr) return;
+    dialogs_ = RerunDialogs(calculation_->answer);
+    // Every control as the run began, but the result boxes empty: a run that writes no
+    // figure there must not read one left from before.
+    for (const ControlDescription& control : page.controls) {
+      const auto text = start.find(std::string(control.name));
+      if (control.role == Role::Result && control.get<TextBox>() != nullptr)
+        start_.emplace_back(&control, std::string());
+      else if (text != start.end())
+        start_.emplace_back(&control, text->second);
+    }
+    for (const std::string& name : varied) varied_.push_back(page.find(name));
+    for (std::string_view handler : calculation_->handlers)
+      handlers_.push_back(page.handler(handler));
+  }
+
+  const PageDescription& page() const { return logic_->description(); }
+  const Calculation* calculation() const { return calculation_; }
+
+  // Runs the calculation on the inputs; the message last shown, if it ended with one.
+  std::string run(const std::vector<double>& inputs) {
+    for (const auto& [control, text] : start_) giveText(page(), *control, text);
+    for (std::size_t i = 0; i < varied_.size() && i < inputs.size(); ++i)
+      giveText(page(), *varied_[i], shortestText(inputs[i]));
+    dialogs_.last.clear();
+    try {
+      for (const HandlerDescription* handler : handlers_) handler->run();
+    } catch (const std::exception& failure) {
+      return failure.what();
+    }
+    return dialogs_.last;
+  }
+
+  // The figures of a result box's text, through the first of its shapes that it has.
+  std::optional<std::vector<double>> figuresOf(const std::string& box) const {
+    const ControlDescription* control = page().find(box);
+    const TextBox* text = control == nullptr ? nullptr : control->get<TextBox>();
+    if (text == nullptr) return std::nullopt;
+    for (const Shape& shape : control->shapes)
+      if (auto figures = shape.figures(text->text); figures && !figures->empty()) return figures;
+    return std::nullopt;
+  }
+
+ private:
+  RerunDialogs dialogs_;
+  std::unique_ptr<PageLogic> logic_;
+  const Calculation* calculation_ = nullptr;
+  std::vector<std::pair<const ControlDescription*, std::string>> start_;
+  std::vector<const ControlDescription*> varied_;
+  std::vector<const HandlerDescription*> handlers_;
+};
+
+}  // namespace
+
+std::map<std::string, std::string> textsOf(const PageDescription& page) {
+  std::map<std::string, std::string> texts;
+  for (const ControlDescription& control : page.controls)
+    if (const auto text = shownText(control)) texts.emplace(control.name, *text);
+  return texts;
+}
+
+std::vector<std::string> variableInputs(const PageDescription& page, const Calculation& calculation,
+                                        const std::map<std::string, std::string>& texts) {
+  std::vector<std::string> varied;
+  for (std::string_view name : calculation.inputs) {
+    const ControlDescription* control = page.find(name);
+    const auto text = texts.find(std::string(name));
+    if (control != nullptr && control->measured() && text != texts.end() &&
+        isNumericText(text->second))
+      varied.emplace_back(name);
+  }
+  return varied;
+}
+
+PageCalculation::PageCalculation(PageOpener open, std::string calculation,
+                                 std::map<std::string, std::string> start,
+                                 std::vector<std::string> varied)
+    : open_(std::move(open)),
+      calculation_(std::move(calculation)),
+      start_(std::move(start)),
+      varied_(std::move(varied)) {
+  for (const std::string& name : varied_) typed_.push_back(strictNumber(start_[name]));
+  Copy copy(open_, calculation_, start_, varied_);
+  if (copy.calculation() == nullptr) return;
+  copy.run(typed_);
+  for (std::string_view box : copy.calculation()->results) {
+    const auto figures = copy.figuresOf(std::string(box));
+    if (!figures) continue;  // the run writes no figure there (an input left as typed)
+    const ControlDescription& control = *copy.page().find(box);
+    for (const Shape& shape : control.shapes)
+      if (shape.figures(control.get<TextBox>()->text)) {
+        for (std::size_t k = 0; k < figures->size(); ++k)
+          figures_.push_back({std::string(box), k, shape.unitAfter(k)});
+        break;
+      }
+  }
+}
+
+ModelFactory PageCalculation::factory() const {
+  return [open = open_, calculation = calculation_, start = start_, varied = varied_,
+          figures = figures_] {
+    auto copy = std::make_shared<Copy>(open, calculation, start, varied);
+    return [copy, figures](const std::vector<double>& inputs) {
+      Evaluation evaluation;
+      const std::string message = copy->run(inputs);
+      for (const ResultFigure& figure : figures) {
+        const auto read = copy->figuresOf(figure.box);
+        if (read && figure.index < read->size())
+          evaluation.figures.emplace_back((*read)[figure.index]);
+        else
+          evaluation.figures.emplace_back(std::nullopt);
+      }
+      for (const auto& figure : evaluation.figures)
+        if (!figure) evaluation.refusal = message.empty() ? "no figure" : message;
+      return evaluation;
+    };
+  };
+}
+
+}  // namespace kelvara::analysis
