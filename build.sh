@@ -3,6 +3,7 @@
 #   ./build.sh run        build and start the program
 #   ./build.sh test       build and run every test
 #   ./build.sh test-asan  the same under AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./build.sh test-tsan  the range engine's tests under ThreadSanitizer
 #   ./build.sh package    build the Debian package into build/default/package/
 #   ./build.sh bench      build the bench preset, time the handlers, pages, sweeps and stopwatch
 #   ./build.sh startup    build the bench preset, time the start-up against a minimal Qt program
@@ -47,6 +48,11 @@ case "${1:-}" in
     build asan
     ctest --preset asan
     ;;
+  test-tsan)
+    install_missing
+    build tsan
+    TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/unit_tests --gtest_filter='RangeEngine*:PageModels*'
+    ;;
   package)
     packages+=(dpkg-dev file)  # dpkg-shlibdeps reads the package's dependencies off the program
     install_missing
@@ -82,7 +88,7 @@ case "${1:-}" in
     exec fuzz/run.sh "${@:-30}"
     ;;
   *)
-    echo "usage: $0 run | test | test-asan | package | bench | startup | fuzz [SECONDS | -runs=N]" >&2
+    echo "usage: $0 run | test | test-asan | test-tsan | package | bench | startup | fuzz [SECONDS | -runs=N]" >&2
     exit 2
     ;;
 esac
