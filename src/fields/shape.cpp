@@ -64,6 +64,21 @@ bool Shape::matchFrom(std::string_view text, std::size_t piece,
   return false;
 }
 
+std::string Shape::format(const std::vector<double>& figures) const {
+  std::string text;
+  std::size_t next = 0;
+  for (const Piece& piece : pieces_) {
+    if (piece.kind == Kind::Literal) {
+      text += piece.text;
+    } else if (piece.kind != Kind::Anything) {
+      const double figure = next < figures.size() ? figures[next] : 0.0;
+      ++next;
+      text += piece.kind == Kind::Mask ? maskFormat(figure, piece.text) : shortestText(figure);
+    }
+  }
+  return text;
+}
+
 std::string Shape::unitAfter(std::size_t figure) const {
   std::size_t seen = 0;
   for (std::size_t i = 0; i < pieces_.size(); ++i) {

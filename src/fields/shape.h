@@ -22,6 +22,8 @@ class Shape {
   std::size_t figureCount() const;
   // The figures of a text of this shape, in order; nothing for a text of another shape.
   std::optional<std::vector<double>> figures(std::string_view text) const;
+  // A text of this shape carrying the figures, as the page writes them.
+  std::string format(const std::vector<double>& figures) const;
   // The unit written after a figure ("m/s" of "{###0.000}  m/s  or  {###0.000} mph").
   std::string unitAfter(std::size_t figure) const;
 

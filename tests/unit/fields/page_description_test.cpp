@@ -57,5 +57,18 @@ TEST(PageDescriptions, GivingTextsAsTheInvestigatorDoes) {
   EXPECT_THROW(page.calculation("Unknown", {"cmdNothing_Click"}), std::logic_error);
 }
 
+// A box's text read as its figures, and figures written back in the box's shape.
+TEST(Shapes, ReadAndWriteTheFiguresOfABox) {
+  const Shape speed("{#####0.000}  m/s       or        {####0.000} mph");
+  const auto figures = speed.figures("26.205  m/s       or        58.619 mph");
+  ASSERT_TRUE(figures);
+  EXPECT_EQ(*figures, (std::vector<double>{26.205, 58.619}));
+  EXPECT_EQ(speed.format({11.36, 25.4118}), "11.360  m/s       or        25.412 mph");
+  EXPECT_EQ(speed.unitAfter(0), "m/s");
+  EXPECT_EQ(speed.unitAfter(1), "mph");
+  EXPECT_FALSE(speed.figures("26.205 m/s"));
+  EXPECT_FALSE(Shape("Infinity").figures("Infinity")->size());
+}
+
 }  // namespace
 }  // namespace kelvara
