@@ -123,10 +123,10 @@ PageCalculation::PageCalculation(PageOpener open, std::string calculation,
     const auto figures = copy.figuresOf(std::string(box));
     if (!figures) continue;  // the run writes no figure there (an input left as typed)
     const ControlDescription& control = *copy.page().find(box);
-    for (const Shape& shape : control.shapes)
-      if (shape.figures(control.get<TextBox>()->text)) {
+    for (std::size_t s = 0; s < control.shapes.size(); ++s)
+      if (control.shapes[s].figures(control.get<TextBox>()->text)) {
         for (std::size_t k = 0; k < figures->size(); ++k)
-          figures_.push_back({std::string(box), k, shape.unitAfter(k)});
+          figures_.push_back({std::string(box), k, control.shapes[s].unitAfter(k), s});
         break;
       }
   }

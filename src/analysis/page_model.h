@@ -23,6 +23,7 @@ struct ResultFigure {
   std::string box;
   std::size_t index = 0;
   std::string unit;
+  std::size_t shape = 0;  // which of the box's shapes its text has
 };
 
 // Every control's text (a box's, a caption, "True"/"False", a bar's position) as it stands.

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QMouseEvent>
@@ -370,6 +371,16 @@ void PageWindow::releaseScrollBars() {
 void PageWindow::showEvent(QShowEvent* event) {
   if (!shownBefore_) {
     shownBefore_ = true;
+    // After the page's own menus: the analyses of its calculations.
+    if (host_.offersRange() && !description_.calculations.empty()) {
+      QMenu* analysis = menuBar()->addMenu(QStringLiteral("Analysis"));
+      analysis->setObjectName(QStringLiteral("mnuAnalysis"));
+      analysis->menuAction()->setObjectName(QStringLiteral("mnuAnalysis"));
+      QAction* range = analysis->addAction(QStringLiteral("Range of results..."));
+      range->setObjectName(QStringLiteral("mnuRange"));
+      range->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+      connect(range, &QAction::triggered, this, [this] { run([this] { host_.openRange(*this); }); });
+    }
     const QList<QWidget*> chain = chainTabOrder(page());
     inputNames_.collect(page());
     // The page opens with the focus in its first box, unless the form chose another control.

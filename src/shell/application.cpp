@@ -1,5 +1,7 @@
 #include "shell/application.h"
 
+#include "shell/page_logics.h"
+
 #include <QApplication>
 #include <QRandomGenerator>
 #include <QTime>
@@ -89,5 +91,20 @@ void Application::printSheets(QWidget& window, const std::vector<QWidget*>& shee
 }
 
 void Application::showPage(const char* page) { registry_.show(QString::fromLatin1(page)); }
+
+void Application::openRange(QWidget& window) {
+  auto* page = qobject_cast<PageWindow*>(&window);
+  if (page == nullptr) return;
+  const std::string name(page->description().page);
+  std::unique_ptr<RangeForm>& range = ranges_[name];
+  if (range == nullptr)
+    range = std::make_unique<RangeForm>(
+        page->description(),
+        [name](Dialogs& dialogs) { return openPageLogic(name, dialogs); }, dialogs_, *this);
+  if (!range->running()) range->startFrom(analysis::textsOf(page->description()));
+  range->show();
+  range->raise();
+  range->activateWindow();
+}
 
 }  // namespace kelvara

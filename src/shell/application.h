@@ -2,8 +2,11 @@
 // The running suite: the menu window, the page registry and the services pages use.
 
 #include <QDate>
+#include <map>
 #include <memory>
+#include <string>
 
+#include "analysis/range_form.h"
 #include "fields/page_host.h"
 #include "fields/qt_dialogs.h"
 #include "shell/menu_form.h"
@@ -30,6 +33,8 @@ class Application : public PageHost {
   void printWindow(QWidget& window) override;
   void printSheets(QWidget& window, const std::vector<QWidget*>& sheets) override;
   void showPage(const char* page) override;
+  bool offersRange() const override { return true; }
+  void openRange(QWidget& page) override;
 
   // Replaces how the program ends (tests watch for it instead of quitting).
   void setEndProgram(std::function<void()> end) { end_ = std::move(end); }
@@ -43,6 +48,8 @@ class Application : public PageHost {
   QtBeeper beeper_;
   PrintService printService_;
   PageRegistry registry_;
+  // Each page's Range of results window, by page; closed before the pages they analyse.
+  std::map<std::string, std::unique_ptr<RangeForm>> ranges_;
   std::unique_ptr<MenuForm> menu_;
   std::function<void()> end_;
 };
