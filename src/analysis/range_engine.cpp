@@ -11,9 +11,9 @@ namespace kelvara::analysis {
 namespace {
 
 constexpr double kNormal975 = 1.959963984540054;  // the standard normal's 97.5 % point
-constexpr std::size_t kGridBudget = 1024;          // grid points of a bounds search
-constexpr std::size_t kMostCorners = 12;           // varied inputs whose corners are all tried
-constexpr int kRefinements = 400;                  // model runs of each local search
+constexpr std::size_t kGridBudget = 1024;         // grid points of a bounds search
+constexpr std::size_t kMostCorners = 12;          // varied inputs whose corners are all tried
+constexpr int kRefinements = 400;                 // model runs of each local search
 const double kMissing = std::numeric_limits<double>::quiet_NaN();
 
 // A small, fast generator whose stream is fixed by its seed (SplitMix64).
@@ -148,7 +148,7 @@ std::vector<double> draw(const std::vector<InputRange>& inputs, std::uint64_t se
       case Distribution::Triangular: {
         const double c = input.nominal;
         values.push_back(u < (c - a) / (b - a) ? a + std::sqrt(u * (b - a) * (c - a))
-                                                : b - std::sqrt((1.0 - u) * (b - a) * (b - c)));
+                                               : b - std::sqrt((1.0 - u) * (b - a) * (b - c)));
         break;
       }
       case Distribution::Normal: {
@@ -186,7 +186,8 @@ RangeResult monteCarlo(const ModelFactory& factory, const std::vector<InputRange
   for (std::size_t f = 0; f < figures; ++f) {
     std::vector<double> values;
     for (std::size_t i = 0; i < samples; ++i)
-      if (!std::isnan(table.values[i * figures + f])) values.push_back(table.values[i * figures + f]);
+      if (!std::isnan(table.values[i * figures + f]))
+        values.push_back(table.values[i * figures + f]);
     FigureRange& figure = result.figures[f];
     figure.count = values.size();
     if (values.empty()) continue;
@@ -229,10 +230,11 @@ RangeResult firstOrder(const ModelFactory& factory, const std::vector<InputRange
       }
     for (std::size_t f = 0; f < result.figures.size(); ++f) {
       FigureRange& figure = result.figures[f];
-      const bool both = f < above.figures.size() && f < below.figures.size() &&
-                        above.figures[f] && below.figures[f];
+      const bool both = f < above.figures.size() && f < below.figures.size() && above.figures[f] &&
+                        below.figures[f];
       double sensitivity = 0.0;
-      if (input.varied() && both) sensitivity = (*above.figures[f] - *below.figures[f]) / (2 * step);
+      if (input.varied() && both)
+        sensitivity = (*above.figures[f] - *below.figures[f]) / (2 * step);
       if (input.varied() && !both) defined[f] = false;
       figure.sensitivities.push_back(sensitivity);
       contributions[f].push_back(std::pow(sensitivity * input.standardUncertainty(), 2));

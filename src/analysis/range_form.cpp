@@ -35,11 +35,14 @@ struct Statistic {
   const char* heading;
   std::optional<double> FigureRange::*value;
 };
-const Statistic kStatistics[] = {
-    {"_nominal", "Nominal", &FigureRange::nominal}, {"_min", "Least", &FigureRange::min},
-    {"_max", "Greatest", &FigureRange::max},        {"_p025", "2.5 %", &FigureRange::p025},
-    {"_p50", "50 %", &FigureRange::p50},            {"_p975", "97.5 %", &FigureRange::p975},
-    {"_u", "u", &FigureRange::u},                   {"_U", "U = 2u", &FigureRange::U}};
+const Statistic kStatistics[] = {{"_nominal", "Nominal", &FigureRange::nominal},
+                                 {"_min", "Least", &FigureRange::min},
+                                 {"_max", "Greatest", &FigureRange::max},
+                                 {"_p025", "2.5 %", &FigureRange::p025},
+                                 {"_p50", "50 %", &FigureRange::p50},
+                                 {"_p975", "97.5 %", &FigureRange::p975},
+                                 {"_u", "u", &FigureRange::u},
+                                 {"_U", "U = 2u", &FigureRange::U}};
 
 const char* const kDistributions[] = {"Uniform", "Triangular", "Normal"};
 
@@ -51,14 +54,12 @@ QLineEdit* figureBox(QWidget* parent, const QString& name) {
 }
 
 void clear(QWidget* holder) {
-  for (QWidget* child : holder->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    delete child;
+  for (QWidget* child : holder->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) delete child;
 }
 
 }  // namespace
 
-RangeForm::RangeForm(const PageDescription& page, PageOpener open, Dialogs& dialogs,
-                     PageHost& host)
+RangeForm::RangeForm(const PageDescription& page, PageOpener open, Dialogs& dialogs, PageHost& host)
     : page_(page), open_(std::move(open)), dialogs_(dialogs), host_(host) {
   setObjectName(QStringLiteral("frmRange"));
   setWindowTitle(QStringLiteral("Range of results: ") + text(page.title));
@@ -93,7 +94,8 @@ RangeForm::RangeForm(const PageDescription& page, PageOpener open, Dialogs& dial
   txtSeed_ = new QLineEdit(QStringLiteral("1"), this);
   txtSeed_->setObjectName(QStringLiteral("txtSeed"));
   txtSeed_->setAccessibleName(QStringLiteral("Seed"));
-  for (QWidget* widget : std::initializer_list<QWidget*>{optBounds_, optFirstOrder_, optMonteCarlo_})
+  for (QWidget* widget :
+       std::initializer_list<QWidget*>{optBounds_, optFirstOrder_, optMonteCarlo_})
     method->addWidget(widget);
   method->addWidget(new QLabel(QStringLiteral("Samples:"), this));
   method->addWidget(txtSamples_);
@@ -116,7 +118,8 @@ RangeForm::RangeForm(const PageDescription& page, PageOpener open, Dialogs& dial
   cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
   auto* cmdClose = new QPushButton(QStringLiteral("&Close"), this);
   cmdClose->setObjectName(QStringLiteral("cmdClose"));
-  for (QPushButton* button : {cmdRun_, cmdCancel_, cmdPrint, cmdClose}) button->setAutoDefault(false);
+  for (QPushButton* button : {cmdRun_, cmdCancel_, cmdPrint, cmdClose})
+    button->setAutoDefault(false);
   commands->addWidget(cmdRun_);
   commands->addWidget(cmdCancel_);
   commands->addWidget(progressBar_, 1);
@@ -320,7 +323,8 @@ void RangeForm::cancel() { progress_.cancel = true; }
 
 void RangeForm::poll() {
   if (total_ > 0)
-    progressBar_->setValue(static_cast<int>(progress_.done * 1000 / std::max<std::size_t>(1, total_)));
+    progressBar_->setValue(
+        static_cast<int>(progress_.done * 1000 / std::max<std::size_t>(1, total_)));
   if (!finished_) return;
   poller_.stop();
   worker_.join();
@@ -342,8 +346,8 @@ void RangeForm::showResult(const RangeResult& result) {
       std::vector<double> values;
       for (std::size_t f = first; f < last && f < result.figures.size(); ++f)
         if (const auto& value = result.figures[f].*statistic.value) values.push_back(*value);
-      auto* edit =
-          results_->findChild<QLineEdit*>(QString::fromStdString(figures[first].box + statistic.suffix));
+      auto* edit = results_->findChild<QLineEdit*>(
+          QString::fromStdString(figures[first].box + statistic.suffix));
       edit->setText(values.size() == last - first
                         ? QString::fromStdString(box.shapes[figures[first].shape].format(values))
                         : QString());
@@ -357,8 +361,9 @@ void RangeForm::showResult(const RangeResult& result) {
 
   QStringList lines;
   if (result.searched)
-    lines << QStringLiteral("More than 12 inputs vary: the extremes were searched, not "
-                            "enumerated.");
+    lines << QStringLiteral(
+        "More than 12 inputs vary: the extremes were searched, not "
+        "enumerated.");
   for (std::size_t f = 0; f < figures.size() && f < result.figures.size(); ++f) {
     const FigureRange& figure = result.figures[f];
     const QString what = text(page_.find(figures[f].box)->words) + QLatin1Char(' ') +
@@ -380,9 +385,10 @@ void RangeForm::showResult(const RangeResult& result) {
       for (std::size_t i = 0; i < figure.shares.size() && i < varied_.size(); ++i)
         shares << text(page_.find(varied_[i])->words) +
                       QStringLiteral(" %1 %").arg(100.0 * figure.shares[i], 0, 'f', 1);
-      lines << what + QStringLiteral(": u = %1, U = %2; shares of the variance: ")
-                          .arg(*figure.u, 0, 'g', 6)
-                          .arg(*figure.U, 0, 'g', 6) +
+      lines << what +
+                   QStringLiteral(": u = %1, U = %2; shares of the variance: ")
+                       .arg(*figure.u, 0, 'g', 6)
+                       .arg(*figure.U, 0, 'g', 6) +
                    shares.join(QStringLiteral(", "));
     }
   }

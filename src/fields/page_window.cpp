@@ -379,7 +379,8 @@ void PageWindow::showEvent(QShowEvent* event) {
       QAction* range = analysis->addAction(QStringLiteral("Range of results..."));
       range->setObjectName(QStringLiteral("mnuRange"));
       range->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-      connect(range, &QAction::triggered, this, [this] { run([this] { host_.openRange(*this); }); });
+      connect(range, &QAction::triggered, this,
+              [this] { run([this] { host_.openRange(*this); }); });
     }
     const QList<QWidget*> chain = chainTabOrder(page());
     inputNames_.collect(page());

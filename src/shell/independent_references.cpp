@@ -16,9 +16,9 @@ namespace kelvara {
 
 namespace {
 
-constexpr double kBoundaryMetres = 0.005;     // 5 mm either side of a half metre
-constexpr double kBoundarySeconds = 0.0005;   // either side of a whole second
-constexpr double kSunMargin = 1.0;            // arc minutes beyond what a text stands for
+constexpr double kBoundaryMetres = 0.005;    // 5 mm either side of a half metre
+constexpr double kBoundarySeconds = 0.0005;  // either side of a whole second
+constexpr double kSunMargin = 1.0;           // arc minutes beyond what a text stands for
 
 // Answers every Yes/No box Yes (the Sun page's summer-time reminder: the times are UT) and
 // keeps every message, its lines joined by " / ".
@@ -120,8 +120,8 @@ ReferenceCheck checkGridForward(std::string_view table) {
     const double northing = number(f[10]);
     const long wantE = std::lround(easting);
     const long wantN = std::lround(northing);
-    const std::string wantResult = squareLetters(wantE, wantN) + "   " +
-                                   padded(wantE % 100000, 5) + "   " + padded(wantN % 100000, 5);
+    const std::string wantResult = squareLetters(wantE, wantN) + "   " + padded(wantE % 100000, 5) +
+                                   "   " + padded(wantN % 100000, 5);
     ReferenceRow row;
     row.nearBoundary = std::fabs(fractionOf(easting) - 0.5) < kBoundaryMetres ||
                        std::fabs(fractionOf(northing) - 0.5) < kBoundaryMetres;
@@ -129,7 +129,7 @@ ReferenceCheck checkGridForward(std::string_view table) {
                    std::to_string(wantN) + " \"" + wantResult + "\"";
     const std::string longitude = f[8].front() == '-' ? f[8].substr(1) : f[8];
     const std::string forms[2][6] = {{f[0], f[1], f[2], f[3], f[4], f[5]},
-                                {f[7], "", "", longitude, "", ""}};
+                                     {f[7], "", "", longitude, "", ""}};
     row.passed = true;
     for (const auto& typed : forms) {
       ReferenceDialogs dialogs;
@@ -153,11 +153,10 @@ ReferenceCheck checkGridForward(std::string_view table) {
                              std::fabs(shownE - static_cast<double>(wantE)) <= 1.0 &&
                              std::fabs(shownN - static_cast<double>(wantN)) <= 1.0;
       row.passed = row.passed && (exact || withinOne);
-      row.inputs += (row.inputs.empty() ? "" : "\n") + typed[0] + " " + typed[1] + " " +
-                    typed[2] + " N, " + typed[3] + " " + typed[4] + " " + typed[5] +
-                    " " + f[6];
-      row.obtained += (row.obtained.empty() ? "" : "\n") + page.txtE.text + " " +
-                      page.txtN.text + " \"" + page.txtResult.text + "\"" + dialogs.shown;
+      row.inputs += (row.inputs.empty() ? "" : "\n") + typed[0] + " " + typed[1] + " " + typed[2] +
+                    " N, " + typed[3] + " " + typed[4] + " " + typed[5] + " " + f[6];
+      row.obtained += (row.obtained.empty() ? "" : "\n") + page.txtE.text + " " + page.txtN.text +
+                      " \"" + page.txtResult.text + "\"" + dialogs.shown;
     }
     if (row.passed) ++check.agreed;
     check.rows.push_back(std::move(row));
@@ -184,10 +183,9 @@ ReferenceCheck checkGridInverse(std::string_view table) {
              std::to_string(whole % 60);
     };
     ReferenceRow row;
-    row.nearBoundary = std::min(fractionOf(latitude), 1.0 - fractionOf(latitude)) <
-                           kBoundarySeconds ||
-                       std::min(fractionOf(longitude), 1.0 - fractionOf(longitude)) <
-                           kBoundarySeconds;
+    row.nearBoundary =
+        std::min(fractionOf(latitude), 1.0 - fractionOf(latitude)) < kBoundarySeconds ||
+        std::min(fractionOf(longitude), 1.0 - fractionOf(longitude)) < kBoundarySeconds;
     const std::string wanted = cut(latitude) + " N, " + cut(longitude) + side;
     row.expected = f[3] + ", " + f[4] + ": " + wanted;
     row.passed = true;
@@ -218,8 +216,8 @@ ReferenceCheck checkGridInverse(std::string_view table) {
       };
       const double shownLatitude = seconds(page.txtLaDeg, page.txtLaMin, page.txtLaSec);
       const double shownLongitude = seconds(page.txtLoDeg, page.txtLoMin, page.txtLoSec);
-      largest = std::max({largest, std::fabs(latitude - shownLatitude),
-                          std::fabs(longitude - shownLongitude)});
+      largest = std::max(
+          {largest, std::fabs(latitude - shownLatitude), std::fabs(longitude - shownLongitude)});
       const bool withinOne = row.nearBoundary && page.txtEastWest.text == side &&
                              std::fabs(latitude - shownLatitude) < 1.0 + kBoundarySeconds &&
                              std::fabs(longitude - shownLongitude) < 1.0 + kBoundarySeconds;
@@ -272,9 +270,9 @@ ReferenceCheck checkSun(std::string_view table) {
     const std::string horizon = altitude < 0.0 ? "Below Horizon" : "Above Horizon";
     largest = std::max({largest, altitudeOff, azimuthOff});
     ReferenceRow row;
-    row.inputs = f[0] + "-" + f[1] + "-" + f[2] + " " + f[3] + ":" + padded(std::atol(f[4].c_str()), 2) +
-                 " UT, " + f[5] + " " + f[6] + " " + f[7] + ", " + f[8] + " " + f[9] + " " +
-                 f[10];
+    row.inputs = f[0] + "-" + f[1] + "-" + f[2] + " " + f[3] + ":" +
+                 padded(std::atol(f[4].c_str()), 2) + " UT, " + f[5] + " " + f[6] + " " + f[7] +
+                 ", " + f[8] + " " + f[9] + " " + f[10];
     row.expected = "altitude " + f[11] + ", azimuth " + f[12] + ", " + horizon;
     row.obtained = page.txtAltDeg.text + " " + page.txtAltMin.text + ", " + page.txtAzDeg.text +
                    " " + page.txtAzMin.text + ", " + page.txtAboveBelow.text + dialogs.shown;

@@ -1,19 +1,17 @@
 // The range engine on models whose answers are known.
 
+#include "analysis/range_engine.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "analysis/range_engine.h"
 
 namespace kelvara::analysis {
 namespace {
 
 ModelFactory sum() {
   return [] {
-    return [](const std::vector<double>& x) {
-      return Evaluation{{x[0] + x[1] + x[2] + x[3]}, {}};
-    };
+    return [](const std::vector<double>& x) { return Evaluation{{x[0] + x[1] + x[2] + x[3]}, {}}; };
   };
 }
 
@@ -39,9 +37,8 @@ TEST(RangeEngine, FirstOrderOnAProductGivesTheTextbookRelativeUncertainty) {
   const ModelFactory product = [] {
     return [](const std::vector<double>& x) { return Evaluation{{x[0] * x[1]}, {}}; };
   };
-  const RangeResult result =
-      firstOrder(product, {{10.0, 9.0, 11.0, Distribution::Uniform},
-                           {5.0, 4.5, 5.5, Distribution::Triangular}});
+  const RangeResult result = firstOrder(product, {{10.0, 9.0, 11.0, Distribution::Uniform},
+                                                  {5.0, 4.5, 5.5, Distribution::Triangular}});
   const double relative = std::hypot(1.0 / std::sqrt(3.0) / 10.0, 0.5 / std::sqrt(6.0) / 5.0);
   EXPECT_NEAR(*result.figures[0].u / 50.0, relative, 1e-12);
   EXPECT_NEAR(*result.figures[0].U, 2.0 * *result.figures[0].u, 1e-12);
@@ -66,7 +63,8 @@ TEST(RangeEngine, BoundsFindAnInteriorExtreme) {
 TEST(RangeEngine, TheSameSeedGivesTheSameFiguresWhateverTheThreadsAndRefusalsAreCounted) {
   const ModelFactory refusing = [] {
     return [](const std::vector<double>& x) {
-      if (x[0] > 1.0) return Evaluation{{std::nullopt}, "The coefficient should be less than unity."};
+      if (x[0] > 1.0)
+        return Evaluation{{std::nullopt}, "The coefficient should be less than unity."};
       return Evaluation{{std::sqrt(x[0]) * x[1]}, {}};
     };
   };
