@@ -65,12 +65,14 @@ struct Table {
   std::vector<std::string> refusal;  // empty where the sample gave every figure
 };
 
-Table evaluateAll(const ModelFactory& factory, const std::vector<std::vector<double>>& points,
+// The model at each of count points, pointAt(i) the inputs of the i-th.
+Table evaluateAll(const ModelFactory& factory, std::size_t count,
+                  const std::function<std::vector<double>(std::size_t)>& pointAt,
                   std::size_t figures, unsigned threads, Progress* progress) {
-  Table table{figures, std::vector<double>(points.size() * figures, kMissing),
-              std::vector<std::string>(points.size())};
-  inParallel(factory, points.size(), threads, progress, [&](Model& model, std::size_t i) {
-    const Evaluation evaluation = model(points[i]);
+  Table table{figures, std::vector<double>(count * figures, kMissing),
+              std::vector<std::string>(count)};
+  inParallel(factory, count, threads, progress, [&](Model& model, std::size_t i) {
+    const Evaluation evaluation = model(pointAt(i));
     bool whole = true;
     for (std::size_t f = 0; f < figures; ++f) {
       if (f < evaluation.figures.size() && evaluation.figures[f])
@@ -167,19 +169,9 @@ RangeResult monteCarlo(const ModelFactory& factory, const std::vector<InputRange
   RangeResult result;
   nominalEvaluation(factory, inputs, result);
   const std::size_t figures = result.figures.size();
-  Table table{figures, std::vector<double>(samples * figures, kMissing),
-              std::vector<std::string>(samples)};
-  inParallel(factory, samples, threads, progress, [&](Model& model, std::size_t i) {
-    const Evaluation evaluation = model(draw(inputs, seed, i));
-    bool whole = true;
-    for (std::size_t f = 0; f < figures; ++f) {
-      if (f < evaluation.figures.size() && evaluation.figures[f])
-        table.values[i * figures + f] = *evaluation.figures[f];
-      else
-        whole = false;
-    }
-    if (!whole) table.refusal[i] = evaluation.refusal.empty() ? "no figure" : evaluation.refusal;
-  });
+  const Table table = evaluateAll(
+      factory, samples, [&](std::size_t i) { return draw(inputs, seed, i); }, figures, threads,
+      progress);
   result.cancelled = progress != nullptr && progress->cancel;
   if (result.cancelled) return result;
   countRefusals(table, samples, result);
@@ -295,7 +287,9 @@ RangeResult bounds(const ModelFactory& factory, const std::vector<InputRange>& i
     for (InputRange& input : uniform) input.distribution = Distribution::Uniform;
     for (std::size_t n = 0; n < kGridBudget; ++n) points.push_back(draw(uniform, 1, n));
   }
-  const Table table = evaluateAll(factory, points, figures, threads, progress);
+  const Table table = evaluateAll(
+      factory, points.size(), [&](std::size_t i) { return points[i]; }, figures, threads,
+      progress);
   result.cancelled = progress != nullptr && progress->cancel;
   if (result.cancelled) return result;
   countRefusals(table, points.size(), result);
