@@ -175,30 +175,24 @@ bool shownAndEnabled(const ControlDescription& control) {
   return std::visit([](const auto* c) { return c->enabled && c->visible; }, control.state);
 }
 
-std::function<void()> handlerOf(const PageDescription& page, std::string_view control,
-                                Event event) {
-  const HandlerDescription* handler = page.handlerFor(control, event);
-  return handler == nullptr ? std::function<void()>() : handler->run;
-}
-
 PageTable tableOf(const PageDescription& page, const std::vector<ExtraAction>& extras = {}) {
   PageTable table;
   for (const ControlDescription& c : page.controls) {
     const std::string name(c.name);
     if (TextBox* box = c.get<TextBox>()) {
       table.boxes.push_back({name, box, c.shapes, c.role != Role::Fixed, c.echoesTyping,
-                             handlerOf(page, c.name, Event::Change)});
+                             page.runFor(c.name, Event::Change)});
     } else if (Label* label = c.get<Label>()) {
       table.captions.push_back({name, label});
     } else if (ScrollBar* bar = c.get<ScrollBar>()) {
-      table.scrolls.push_back({name, bar, handlerOf(page, c.name, Event::Change)});
+      table.scrolls.push_back({name, bar, page.runFor(c.name, Event::Change)});
     } else if (OptionButton* option = c.get<OptionButton>()) {
       if (c.group >= static_cast<int>(table.optionGroups.size()))
         table.optionGroups.resize(static_cast<std::size_t>(c.group) + 1);
       table.optionGroups[static_cast<std::size_t>(c.group)].push_back(
-          {name, option, handlerOf(page, c.name, Event::Click)});
+          {name, option, page.runFor(c.name, Event::Click)});
     } else if (CheckBox* check = c.get<CheckBox>()) {
-      table.checks.push_back({name, check, handlerOf(page, c.name, Event::Click)});
+      table.checks.push_back({name, check, page.runFor(c.name, Event::Click)});
     }
   }
   // Buttons, menu items, the pictures and labels that answer a click, and double clicks;

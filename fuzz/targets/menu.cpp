@@ -26,8 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   MenuPage p(dialogs, beeper, [&now] { return now; }, photograph, "Wednesday,9 December, 2026");
 
   PageDescription description = p.describe();
+  const std::string_view ok = description.findAt(&p.cmdOK)->name;
   for (HandlerDescription& handler : description.handlers)
-    if (handler.name == "cmdOK_Click")
+    if (handler.control == ok && handler.event == Event::Click)
       handler.run = [&p] {
         if (p.cmdOK_Click() == nullptr) finding("OK opens no page");
       };

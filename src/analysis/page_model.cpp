@@ -13,16 +13,13 @@ namespace {
 // its lines joined by a blank.
 class RerunDialogs : public Dialogs {
  public:
-  explicit RerunDialogs(int answer) : answer_(answer) {}
   int show(const Message& message) override {
     last.clear();
     for (const std::string& line : message.lines) last += (last.empty() ? "" : " ") + line;
-    return (message.code & MessageCode::YesNo) == MessageCode::YesNo ? answer_ : Answer::Ok;
+    return (message.code & MessageCode::YesNo) == MessageCode::YesNo ? answer : Answer::Ok;
   }
+  int answer = Answer::No;  // the calculation's, once it is known
   std::string last;
-
- private:
-  int answer_;
 };
 
 // One copy of the page, ready to run the calculation again and again.
@@ -30,12 +27,12 @@ class Copy {
  public:
   Copy(const PageOpener& open, const std::string& calculation,
        const std::map<std::string, std::string>& start, const std::vector<std::string>& varied)
-      : dialogs_(Answer::No), logic_(open(dialogs_)) {
+      : logic_(open(dialogs_)) {
     const PageDescription& page = logic_->description();
     for (const Calculation& c : page.calculations)
       if (c.name == calculation) calculation_ = &c;
     if (calculation_ == nullptr) return;
-    dialogs_ = RerunDialogs(calculation_->answer);
+    dialogs_.answer = calculation_->answer;
     // Every control as the run began, but the result boxes empty: a run that writes no
     // figure there must not read one left from before.
     for (const ControlDescription& control : page.controls) {

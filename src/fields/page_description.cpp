@@ -160,6 +160,11 @@ const HandlerDescription* PageDescription::handlerFor(std::string_view control,
   return found == handlers.end() ? nullptr : &*found;
 }
 
+Handler PageDescription::runFor(std::string_view control, Event event) const {
+  const HandlerDescription* found = handlerFor(control, event);
+  return found == nullptr ? Handler() : found->run;
+}
+
 void PageDescription::load() const {
   for (const HandlerDescription& handler : handlers)
     if (handler.event == Event::Load) handler.run();

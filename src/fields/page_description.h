@@ -157,6 +157,8 @@ class PageDescription {
   const ControlDescription& at(const void* control) const;
   const HandlerDescription* handler(std::string_view name) const;
   const HandlerDescription* handlerFor(std::string_view control, Event event) const;
+  // What that event of the control runs: its handler, or nothing.
+  Handler runFor(std::string_view control, Event event) const;
   // Runs the page's Load handlers, as its window does when it opens.
   void load() const;
 

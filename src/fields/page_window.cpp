@@ -157,15 +157,12 @@ void PageWindow::run(const std::function<void()>& handler) {
 
 template <class Widget>
 Widget* PageWindow::named(Widget* widget, const void* control) {
-  const std::string_view name = description_.at(control).name;
-  widget->setObjectName(
-      QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  widget->setObjectName(nameOf(control));
   return widget;
 }
 
 std::function<void()> PageWindow::handlerOf(const void* control, Event event) const {
-  const HandlerDescription* handler = description_.handlerFor(description_.at(control).name, event);
-  return handler == nullptr ? std::function<void()>() : handler->run;
+  return description_.runFor(description_.at(control).name, event);
 }
 
 std::function<void()> PageWindow::commandOf(const void* control,

@@ -56,6 +56,7 @@ class NoDialogs : public Dialogs {
 
 struct NamedOpener {
   std::string_view name;
+  std::string_view title;
   Opener open;
 };
 
@@ -72,7 +73,10 @@ const std::vector<NamedOpener>& openers() {
     };
     NoDialogs none;
     std::vector<NamedOpener> result;
-    for (const Opener& open : all) result.push_back({open(none)->description().page, open});
+    for (const Opener& open : all) {
+      const auto logic = open(none);
+      result.push_back({logic->description().page, logic->description().title, open});
+    }
     return result;
   }();
   return named;
@@ -87,6 +91,12 @@ const std::vector<std::string_view>& pageLogicNames() {
     return result;
   }();
   return names;
+}
+
+std::string_view pageLogicTitle(std::string_view page) {
+  for (const NamedOpener& named : openers())
+    if (named.name == page) return named.title;
+  return {};
 }
 
 std::unique_ptr<PageLogic> openPageLogic(std::string_view page, Dialogs& dialogs) {

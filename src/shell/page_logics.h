@@ -15,6 +15,9 @@ namespace kelvara {
 // The names of the pages, in the menu's order.
 const std::vector<std::string_view>& pageLogicNames();
 
+// The window title of the named page; empty for a name no page has.
+std::string_view pageLogicTitle(std::string_view page);
+
 // A fresh copy of the named page's logic, its Load handlers run as its window runs them
 // when it opens; null for a name no page has.
 std::unique_ptr<PageLogic> openPageLogic(std::string_view page, Dialogs& dialogs);

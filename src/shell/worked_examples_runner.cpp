@@ -45,9 +45,8 @@ class ExampleDialogs : public Dialogs {
 }  // namespace
 
 std::string examplePageCaption(const std::string& page) {
-  ExampleDialogs none({});
-  const std::unique_ptr<PageLogic> logic = openPageLogic(page, none);
-  return logic == nullptr ? page : std::string(logic->description().title);
+  const std::string_view title = pageLogicTitle(page);
+  return title.empty() ? page : std::string(title);
 }
 
 ExampleOutcome runWorkedExample(const WorkedExample& example) {
