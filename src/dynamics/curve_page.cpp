@@ -46,9 +46,18 @@ const Message kNotes{
 
 bool filled(const TextBox& box) { return !isEmptyText(box.text); }
 
-double friction(const TextBox& coefficientBox) { return fieldValue(coefficientBox.text) * kGravity; }
+double friction(const TextBox& coefficientBox, Working& working) {
+  const double mu = fieldValue(coefficientBox.text);
+  return working.equation("Friction deceleration", "a", "\u03BC \u00D7 g",
+                          {{"\u03BC", mu}, {"g", kGravity}}, mu * kGravity, "m/s\u00B2");
+}
 
-double camber(const TextBox& camberBox) { return degreesToRadians(fieldValue(camberBox.text)); }
+double camber(const TextBox& camberBox, Working& working) {
+  const double degrees = fieldValue(camberBox.text);
+  return working.equation("Camber in radians", "\u03B8", "\u03B8\u00B0 \u00D7 \u03C0 / 180",
+                          {{"\u03B8\u00B0", degrees}, {"\u03C0", kPi}}, degreesToRadians(degrees),
+                          "rad");
+}
 
 }  // namespace
 
@@ -104,8 +113,8 @@ void CurvePage::readGeometryAndFriction() {
                                                 : fieldValue(txtVerticalRadius.text);
   C_ = fieldValue(txtChord.text);
   M_ = fieldValue(txtOrdinate.text);
-  a_ = friction(txtDeceleration);
-  theta_ = camber(txtCamber);
+  a_ = friction(txtDeceleration, working());
+  theta_ = camber(txtCamber, working());
 }
 
 // The third of radius, chord and middle ordinate from the other two. The radius written
@@ -118,10 +127,10 @@ void CurvePage::calculateGeometry() {
   if (!radius && chord && !ordinate) dialogs_.show(kNeedRadiusOrOrdinate);
 
   if (!filled(txtRadius) && M_ != 0.0)
-    txtRadius.text = maskFormat(radiusFromChordAndOrdinate(C_, M_), kLengthMask) + kMetres;
+    txtRadius.text = maskFormat(radiusFromChordAndOrdinate(C_, M_, working()), kLengthMask) + kMetres;
 
   if (!filled(txtChord)) {
-    if (const auto length = chordFromRadiusAndOrdinate(R_, M_)) {
+    if (const auto length = chordFromRadiusAndOrdinate(R_, M_, working())) {
       txtChord.text = maskFormat(*length, kLengthMask) + kMetres;
     } else {
       dialogs_.show(kNegativeRoot);
@@ -131,7 +140,7 @@ void CurvePage::calculateGeometry() {
   }
 
   if (!filled(txtOrdinate))
-    txtOrdinate.text = maskFormat(ordinateFromRadiusAndChord(R_, C_), kShortMask);
+    txtOrdinate.text = maskFormat(ordinateFromRadiusAndChord(R_, C_, working()), kShortMask);
 }
 
 void CurvePage::countLowerBox() {
@@ -156,16 +165,16 @@ std::string CurvePage::typedCriticalSpeed() const {
 
 void CurvePage::writeCriticalSpeed() {
   R_ = fieldValue(txtRadius.text);
-  a_ = friction(txtDeceleration);
-  theta_ = camber(txtCamber);
+  a_ = friction(txtDeceleration, working());
+  theta_ = camber(txtCamber, working());
   if (verticalRadiusTooSmall(R_, a_, VR_)) {
     dialogs_.show(kVerticalRadiusTooSmall);
     txtVerticalRadius.text = kInfinityText;
     VR_ = kInfiniteVerticalRadius;
   }
-  const double speed = criticalSpeed(R_, a_, theta_, VR_);
+  const double speed = criticalSpeed(R_, a_, theta_, VR_, working());
   txtCriticalSpeed.text = maskFormat(speed, kLengthMask) + "  m/s       or        " +
-                          maskFormat(metresPerSecondToMph(speed), kShortMask) + " mph";
+                          maskFormat(speedInMph(working(), "Critical speed", speed), kShortMask) + " mph";
   V_ = speed;
   lblLabel6.caption = kSpeedCaption;
 }
@@ -175,14 +184,14 @@ void CurvePage::writeCamber() {
   R_ = fieldValue(txtRadius.text);
   if (filled(txtCamber) || R_ == 0.0) return;
   V_ = fieldValue(txtCriticalSpeed.text);
-  txtCamber.text = maskFormat(camberDegreesForSpeed(V_, R_, a_), kShortMask) + kDegrees;
+  txtCamber.text = maskFormat(camberDegreesForSpeed(V_, R_, a_, working()), kShortMask) + kDegrees;
 }
 
 void CurvePage::writeCoefficient() {
   R_ = fieldValue(txtRadius.text);
   if (filled(txtDeceleration) || R_ == 0.0) return;
   V_ = fieldValue(txtCriticalSpeed.text);
-  txtDeceleration.text = maskFormat(coefficientForSpeed(V_, R_, theta_), kShortMask);
+  txtDeceleration.text = maskFormat(coefficientForSpeed(V_, R_, theta_, working()), kShortMask);
 }
 
 void CurvePage::enableBrakedBox() {
@@ -205,15 +214,16 @@ void CurvePage::cmdCalcBraked_Click() {
   try {
     R_ = fieldValue(txtRadius.text);
     ab_ = fieldValue(txta2.text);
-    af_ = brakedFrictionDeceleration(fieldValue(txtDeceleration.text));
+    af_ = brakedFrictionDeceleration(fieldValue(txtDeceleration.text), working());
     if (!brakingDecelerationInRange(ab_, af_)) {
       dialogs_.show(kBrakingOutOfRange);
       return;
     }
-    theta_ = camber(txtCamber);
-    const double speed = brakedCriticalSpeed(R_, af_, ab_, theta_);
+    theta_ = camber(txtCamber, working());
+    const double speed = brakedCriticalSpeed(R_, af_, ab_, theta_, working());
     txtBraked.text = maskFormat(speed, kLengthMask) + " m/s or " +
-                     maskFormat(metresPerSecondToMph(speed), kLengthMask) + " mph";
+                     maskFormat(speedInMph(working(), "Critical speed under braking", speed), kLengthMask) +
+                     " mph";
   } catch (const ArithmeticFailure&) {
     dialogs_.show(kNegativeRoot);
   }
@@ -238,6 +248,7 @@ namespace kelvara {
 
 PageDescription CurvePage::describe() {
   PageDescription d("frmCurve", "Curves and Critical Speed");
+  d.records(*this);
   constexpr Nature measured = Nature::Measured;
   d.label("lblTypein1", lblTypein1);
   d.both("txtRadius", txtRadius, "Radius of Curvature in metres:", measured,

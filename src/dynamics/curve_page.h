@@ -11,7 +11,7 @@
 
 namespace kelvara {
 
-class CurvePage {
+class CurvePage : public RecordsWorking {
  public:
   explicit CurvePage(Dialogs& dialogs);
   PageDescription describe();

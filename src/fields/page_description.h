@@ -22,6 +22,7 @@
 #include "fields/controls.h"
 #include "fields/message.h"
 #include "fields/shape.h"
+#include "fields/working.h"
 
 namespace kelvara {
 
@@ -109,6 +110,8 @@ class PageDescription {
   std::vector<ControlDescription> controls;
   std::vector<HandlerDescription> handlers;
   std::vector<Calculation> calculations;
+  // Where the page's calculations record their working, when they do.
+  RecordsWorking* recorder = nullptr;
 
   // Saying what the page is. A box the investigator types into, one the page writes, one
   // that is both, and one that shows a fixed text.
@@ -147,6 +150,9 @@ class PageDescription {
   void calculation(std::string_view name, std::initializer_list<std::string_view> handlerNames,
                    std::initializer_list<const void*> inputs = {},
                    std::initializer_list<const void*> results = {}, int answer = Answer::No);
+
+  // The page records the working of its calculations.
+  void records(RecordsWorking& page) { recorder = &page; }
 
   // Reading it.
   const ControlDescription* find(std::string_view name) const;

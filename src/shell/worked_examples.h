@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "fields/working.h"
+
 namespace kelvara {
 
 // One step of an example: give a control its text or value, or run a handler.
@@ -59,7 +61,8 @@ const std::vector<WorkedExample>& workedExamples();
 // The window title of a page named in the table ("Linear equations calculator").
 std::string examplePageCaption(const std::string& page);
 
-ExampleOutcome runWorkedExample(const WorkedExample& example);
+// working: where the page records the working of its calculations.
+ExampleOutcome runWorkedExample(const WorkedExample& example, Working& working = noWorking());
 // Runs every example; the summary reads "All N worked examples reproduced" or names each
 // example that was not, by its number (counted from 1), page and title.
 CheckReport checkWorkedExamples(const std::vector<WorkedExample>& examples);

@@ -49,7 +49,7 @@ std::string examplePageCaption(const std::string& page) {
   return title.empty() ? page : std::string(title);
 }
 
-ExampleOutcome runWorkedExample(const WorkedExample& example) {
+ExampleOutcome runWorkedExample(const WorkedExample& example, Working& working) {
   ExampleOutcome outcome;
   ExampleDialogs dialogs(example.answers);
   const std::unique_ptr<PageLogic> logic = openPageLogic(example.page, dialogs);
@@ -58,6 +58,7 @@ ExampleOutcome runWorkedExample(const WorkedExample& example) {
     return outcome;
   }
   const PageDescription& page = logic->description();
+  if (page.recorder != nullptr) page.recorder->recordInto(working);
   try {
     for (const ExampleStep& step : example.steps) {
       if (step.kind == ExampleStep::Kind::Set) {
