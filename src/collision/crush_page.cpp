@@ -57,6 +57,13 @@ const Message kAbout{{
 
 bool filled(const TextBox* box) { return !isEmptyText(box->text); }
 
+// The delta V's m/s figure, converted back from its mph figure.
+double deltaVInMetresPerSecond(Working& working, const std::string& vehicle, double mph) {
+  return working.equation("Delta V of vehicle " + vehicle + " in m/s", "\u0394V(m/s)",
+                          "\u0394V \u00D7 0.44704", {{"\u0394V", mph}}, mphToMetresPerSecond(mph),
+                          "m/s");
+}
+
 }  // namespace
 
 CrushPage::CrushPage(Dialogs& dialogs) : dialogs_(dialogs) {
@@ -180,40 +187,46 @@ void CrushPage::calculate() {
     return;
   }
 
-  results1_.G = crushConstant(in1.A, in1.B);
-  results2_.G = crushConstant(in2.A, in2.B);
-
-  const int n = readings();
-  results1_.E = crushEnergy(n, in1.c, in1.L, in1.theta, in1.A, in1.B, results1_.G);
-  results2_.E = crushEnergy(n, in2.c, in2.L, in2.theta, in2.A, in2.B, results2_.G);
-  txtEnergy1.text = maskFormat(results1_.E, kEnergyMask);
-  txtEnergy2.text = maskFormat(results2_.E, kEnergyMask);
-  results1_.F = impactForce(n, in1.c, in1.L, in1.theta, in1.A, in1.B);
-  results2_.F = impactForce(n, in2.c, in2.L, in2.theta, in2.A, in2.B);
-  txtForce1.text = maskFormat(results1_.F, kForceMask);
-  txtForce2.text = maskFormat(results2_.F, kForceMask);
-
-  results1_.gamma = effectiveMassFactor(category1_.radiusOfGyration, in1.h);
-  results2_.gamma = effectiveMassFactor(category2_.radiusOfGyration, in2.h);
-
   in1.m = checkedFieldValue(txtMass1.text);
   in2.m = checkedFieldValue(txtMass2.text);
 
-  results1_.EBS = barrierSpeedMph(results1_.E, results1_.gamma, in1.m);
-  results2_.EBS = barrierSpeedMph(results2_.E, results2_.gamma, in2.m);
-  const double total = finite(results1_.E + results2_.E);
-  results1_.deltaV = deltaVMph(total, results1_.gamma, in1.m, results2_.gamma, in2.m);
-  results2_.deltaV = deltaVMph(total, results2_.gamma, in2.m, results1_.gamma, in1.m);
+  // Each vehicle's figures in turn, then the delta V of each from the energy of both.
+  const int n = readings();
+  const auto analyse = [this, n](const char* heading, const Inputs& in, int k, Results& out) {
+    working().note(heading);
+    out.G = crushConstant(in.A, in.B, working());
+    out.E = crushEnergy(n, in.c, in.L, in.theta, in.A, in.B, out.G, working());
+    out.F = impactForce(n, in.c, in.L, in.theta, in.A, in.B, working());
+    working().value("Radius of gyration of the vehicle category", "k", k, "cm");
+    out.gamma = effectiveMassFactor(k, in.h, working());
+    out.EBS = barrierSpeedMph(out.E, out.gamma, in.m, working());
+  };
+  analyse("Vehicle 1", in1, category1_.radiusOfGyration, results1_);
+  analyse("Vehicle 2", in2, category2_.radiusOfGyration, results2_);
+  txtEnergy1.text = maskFormat(results1_.E, kEnergyMask);
+  txtEnergy2.text = maskFormat(results2_.E, kEnergyMask);
+  txtForce1.text = maskFormat(results1_.F, kForceMask);
+  txtForce2.text = maskFormat(results2_.F, kForceMask);
+
+  const double total = working().equation("Crush energy of both vehicles", "Et", "E1 + E2",
+                                          {{"E1", results1_.E}, {"E2", results2_.E}},
+                                          finite(results1_.E + results2_.E), "J");
+  working().note("Delta V of vehicle 1: \u03B3o and mo are vehicle 2's.");
+  results1_.deltaV = deltaVMph(total, results1_.gamma, in1.m, results2_.gamma, in2.m, working());
+  const double deltaV1Metres = deltaVInMetresPerSecond(working(), "1", results1_.deltaV);
+  working().note("Delta V of vehicle 2: \u03B3o and mo are vehicle 1's.");
+  results2_.deltaV = deltaVMph(total, results2_.gamma, in2.m, results1_.gamma, in1.m, working());
+  const double deltaV2Metres = deltaVInMetresPerSecond(working(), "2", results2_.deltaV);
 
   // Every figure is formatted before any is written, so that a failure leaves no half line.
   const std::string ebs1 = maskFormat(results1_.EBS, kSpeedMask);
   const std::string ebs2 = maskFormat(results2_.EBS, kSpeedMask);
-  const auto deltaVText = [](double mph) {
-    return maskFormat(mph, kSpeedMask) + kMph + maskFormat(mphToMetresPerSecond(mph), kSpeedMask) +
+  const auto deltaVText = [](double mph, double metresPerSecond) {
+    return maskFormat(mph, kSpeedMask) + kMph + maskFormat(metresPerSecond, kSpeedMask) +
            kMetresPerSecond;
   };
-  const std::string deltaV1 = deltaVText(results1_.deltaV);
-  const std::string deltaV2 = deltaVText(results2_.deltaV);
+  const std::string deltaV1 = deltaVText(results1_.deltaV, deltaV1Metres);
+  const std::string deltaV2 = deltaVText(results2_.deltaV, deltaV2Metres);
   txtEBS1.text = ebs1;
   txtEBS2.text = ebs2;
   txtDeltaV1.text = deltaV1;
@@ -253,6 +266,7 @@ namespace kelvara {
 
 PageDescription CrushPage::describe() {
   PageDescription d("frmCrush", "Crush Analysis");
+  d.records(*this);
   constexpr Nature measured = Nature::Measured;
   constexpr const char* kDeltaV = "{########0.0} mph  or  {########0.0} m/s";
   d.menu("mnuVehicle1category", mnuVehicle1category);

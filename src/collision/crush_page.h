@@ -12,7 +12,7 @@
 
 namespace kelvara {
 
-class CrushPage {
+class CrushPage : public RecordsWorking {
  public:
   explicit CrushPage(Dialogs& dialogs);
   PageDescription describe();

@@ -15,21 +15,30 @@ constexpr double kNarrowStiffnessPerKg = 0.0000159214;
 double inches(double metres) { return finite(metres / kMetresPerInch); }
 }  // namespace
 
-double motorcycleCrushBeyondThreshold(double crush) {
-  return inches(crush) - kMotorcycleThresholdInches;
+double motorcycleCrushBeyondThreshold(double crush, Working& working) {
+  return working.equation("Crush beyond the first 9 inches", "dx", "d / 0.0254 \u2212 9",
+                          {{"d", crush}}, inches(crush) - kMotorcycleThresholdInches, "in");
 }
 
-double motorcycleBarrierSpeed(double mass, double crush) {
-  const double energy = finite(kMotorcycleEnergyFactor * motorcycleCrushBeyondThreshold(crush));
-  return squareRoot(divide(energy, mass));
+double motorcycleBarrierSpeed(double mass, double crush, Working& working) {
+  const double beyond = motorcycleCrushBeyondThreshold(crush, working);
+  const double energy = finite(kMotorcycleEnergyFactor * beyond);
+  return working.equation("Equivalent barrier speed", "V", "\u221A(2660 \u00D7 dx / M)",
+                          {{"dx", beyond}, {"M", mass}}, squareRoot(divide(energy, mass)), "m/s");
 }
 
-double narrowObjectCrushTerm(double mass, double crush) {
-  return finite(finite(kNarrowStiffness + kNarrowStiffnessPerKg * mass) * inches(crush));
+double narrowObjectCrushTerm(double mass, double crush, Working& working) {
+  return working.equation(
+      "Crush part of the barrier speed", "Vc",
+      "(0.964 + 0.0000159214 \u00D7 M) \u00D7 (d / 0.0254)", {{"M", mass}, {"d", crush}},
+      finite(finite(kNarrowStiffness + kNarrowStiffnessPerKg * mass) * inches(crush)), "mph");
 }
 
-double narrowObjectBarrierSpeed(double mass, double crush) {
-  return finite(mphToMetresPerSecond(kNoCrushSpeedMph + narrowObjectCrushTerm(mass, crush)));
+double narrowObjectBarrierSpeed(double mass, double crush, Working& working) {
+  const double term = narrowObjectCrushTerm(mass, crush, working);
+  return working.equation("Equivalent barrier speed", "V", "(5 + Vc) \u00D7 0.44704",
+                          {{"Vc", term}}, finite(mphToMetresPerSecond(kNoCrushSpeedMph + term)),
+                          "m/s");
 }
 
 }  // namespace kelvara::cycle

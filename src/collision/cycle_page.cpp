@@ -33,9 +33,11 @@ const Message kNotes{
      "speed."}};
 
 // The speed in both units as one box text; both figures are made before either is written.
-std::string speedText(double metresPerSecond, const char* join) {
+std::string speedText(double metresPerSecond, const char* join, Working& working) {
   return maskFormat(metresPerSecond, kSpeedMask) + join +
-         maskFormat(finite(metresPerSecondToMph(metresPerSecond)), kSpeedMask) + kMph;
+         maskFormat(finite(speedInMph(working, "Equivalent barrier speed", metresPerSecond)),
+                    kSpeedMask) +
+         kMph;
 }
 
 }  // namespace
@@ -65,7 +67,8 @@ void CyclePage::cmdCalculate_Click() {
     if (isEmptyText(txtCrush.text)) dialogs_.show(kNoCrush);
     if (!isEmptyText(txtCrush.text) && cycle::motorcycleCrushBeyondThreshold(d) < 0.0)
       dialogs_.show(kCrushTooSmall);
-    txtEbs.text = speedText(cycle::motorcycleBarrierSpeed(M, d), kMotorcycleJoin);
+    txtEbs.text =
+        speedText(cycle::motorcycleBarrierSpeed(M, d, working()), kMotorcycleJoin, working());
   } catch (const ArithmeticFailure&) {
     // No speed: the box keeps what it showed.
   }
@@ -94,7 +97,8 @@ void CyclePage::cmdCalc_Click() {
       if (!reportedZero) dialogs_.show(kNotGreaterThanZero);
       return;
     }
-    txtEbs2.text = speedText(cycle::narrowObjectBarrierSpeed(M, d), kNarrowJoin);
+    txtEbs2.text =
+        speedText(cycle::narrowObjectBarrierSpeed(M, d, working()), kNarrowJoin, working());
   } catch (const ArithmeticFailure&) {
     // Figures beyond a double: no speed, and the box keeps what it showed.
   }
@@ -134,6 +138,7 @@ namespace kelvara {
 
 PageDescription CyclePage::describe() {
   PageDescription d("frmCycle", "Motorcycle crush");
+  d.records(*this);
   constexpr Nature measured = Nature::Measured;
   d.label("lblMotorcycle", lblMotorcycle);
   d.label("lblInput", lblInput);

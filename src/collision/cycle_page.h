@@ -9,7 +9,7 @@
 
 namespace kelvara {
 
-class CyclePage {
+class CyclePage : public RecordsWorking {
  public:
   explicit CyclePage(Dialogs& dialogs);
   PageDescription describe();

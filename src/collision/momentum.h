@@ -5,6 +5,10 @@
 // clockwise from that direction of travel. Masses in kg; speeds in any one unit (the
 // pre-impact speeds come out in the unit of the post-impact ones).
 
+#include <string_view>
+
+#include "fields/working.h"
+
 namespace kelvara::momentum {
 
 // The page converts degrees to radians with this value of π.
@@ -22,9 +26,10 @@ struct PreImpactSpeeds {
 //   u2 = (m1·v1·sin φ1' + m2·v2·sin φ2') / (m2·sin φ2)
 //   u1 = (m1·v1·cos φ1' + m2·v2·cos φ2' − m2·u2·cos φ2) / m1
 // Angles in radians. A zero m1, m2 or sin φ2, or any figure too large for a double, throws
-// ArithmeticFailure.
+// ArithmeticFailure. The working gives the speeds in speedUnit, the unit the page shows.
 PreImpactSpeeds preImpactSpeeds(double m1, double m2, double phi2, double phi1After,
-                                double phi2After, double v1, double v2);
+                                double phi2After, double v1, double v2,
+                                std::string_view speedUnit = "", Working& working = noWorking());
 
 // True when vehicle 2's pre-impact direction, in degrees, lies within 20 degrees of vehicle
 // 1's line, ahead or behind: below 20, between 160 and 200, above 340. The bounds themselves

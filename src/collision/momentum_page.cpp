@@ -1,5 +1,7 @@
 #include "collision/momentum_page.h"
 
+#include <string>
+
 #include "collision/momentum.h"
 #include "fields/checked.h"
 #include "fields/field_text.h"
@@ -23,6 +25,15 @@ const Message kNotes{
     {"This calculation is to be used for angled collisions where the speeds of both vehicles "
      "are unknown and where the angle of approach is greater than about 20 degrees"}};
 
+// A direction typed in degrees, clockwise from vehicle 1's approach, in radians.
+double directionInRadians(Working& working, const std::string& direction, const char* symbol,
+                          double degrees) {
+  const std::string inDegrees = std::string(symbol) + "\u00B0";
+  return working.equation(direction + " in radians", symbol, inDegrees + " \u00D7 (\u03C0 / 180)",
+                          {{inDegrees, degrees}, {"\u03C0", momentum::kPi}},
+                          momentum::degreesToRadians(degrees), "rad");
+}
+
 }  // namespace
 
 MomentumPage::MomentumPage(Dialogs& dialogs) : dialogs_(dialogs) {
@@ -43,9 +54,12 @@ void MomentumPage::cmdCalculate4_Click() {
 
   const double m1 = fieldValue(txtMassA.text);
   const double m2 = fieldValue(txtMassB.text);
-  const double phi2 = momentum::degreesToRadians(fieldValue(txtDirectionpreB.text));
-  const double phi1After = momentum::degreesToRadians(fieldValue(txtDirectionpostA.text));
-  const double phi2After = momentum::degreesToRadians(fieldValue(txtDirectionpostB.text));
+  const double phi2 = directionInRadians(working(), "Pre-impact direction of vehicle 2", "\u03C62",
+                                         fieldValue(txtDirectionpreB.text));
+  const double phi1After = directionInRadians(working(), "Post-impact direction of vehicle 1",
+                                              "\u03C61'", fieldValue(txtDirectionpostA.text));
+  const double phi2After = directionInRadians(working(), "Post-impact direction of vehicle 2",
+                                              "\u03C62'", fieldValue(txtDirectionpostB.text));
   const double v1 = fieldValue(txtpostimpactspeedA.text);
   const double v2 = fieldValue(txtPostimpactspeedB.text);
 
@@ -56,8 +70,8 @@ void MomentumPage::cmdCalculate4_Click() {
   std::string u1Text;
   std::string u2Text;
   try {
-    const momentum::PreImpactSpeeds speeds =
-        momentum::preImpactSpeeds(m1, m2, phi2, phi1After, phi2After, v1, v2);
+    const momentum::PreImpactSpeeds speeds = momentum::preImpactSpeeds(
+        m1, m2, phi2, phi1After, phi2After, v1, v2, optMperS.value ? "m/s" : "mph", working());
     u1Text = maskFormat(speeds.vehicle1, kSpeedMask);
     u2Text = maskFormat(speeds.vehicle2, kSpeedMask);
   } catch (const ArithmeticFailure&) {
@@ -96,6 +110,7 @@ namespace kelvara {
 
 PageDescription MomentumPage::describe() {
   PageDescription d("frmMomentum", "Momentum");
+  d.records(*this);
   constexpr Nature measured = Nature::Measured;
   d.label("lblMomentum", lblMomentum);
   d.label("lblInstructions", lblInstructions);

@@ -8,7 +8,7 @@
 
 namespace kelvara {
 
-class MomentumPage {
+class MomentumPage : public RecordsWorking {
  public:
   explicit MomentumPage(Dialogs& dialogs);
   PageDescription describe();

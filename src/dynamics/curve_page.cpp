@@ -165,8 +165,9 @@ std::string CurvePage::typedCriticalSpeed() const {
 
 void CurvePage::writeCriticalSpeed() {
   R_ = fieldValue(txtRadius.text);
-  a_ = friction(txtDeceleration, working());
-  theta_ = camber(txtCamber, working());
+  // The same boxes as read before: their working is shown once.
+  a_ = friction(txtDeceleration, noWorking());
+  theta_ = camber(txtCamber, noWorking());
   if (verticalRadiusTooSmall(R_, a_, VR_)) {
     dialogs_.show(kVerticalRadiusTooSmall);
     txtVerticalRadius.text = kInfinityText;

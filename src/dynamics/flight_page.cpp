@@ -43,18 +43,18 @@ void FlightPage::cmdCalculate_Click() {
   // Any arithmetic failure from here on (both h and θ zero leave D = 0, a height or distance
   // too large for a double) ends the calculation without a message; what was written stays.
   try {
-    theta_ = degreesToRadians(degrees);
+    theta_ = degreesToRadians(degrees, working());
     h_ = checkedFieldValue(txth.text);
     L_ = checkedFieldValue(txtL.text);
     if (h_ == 0.0 && theta_ == 0.0) dialogs_.show(kBothZero);
     txtVmph.enabled = true;
-    const double D = flightTerm(theta_, h_, L_);
+    const double D = flightTerm(theta_, h_, L_, working());
     if (D < 0.0) {
       dialogs_.show(kNegativeFlightTerm);
       return;
     }
-    const std::string speed = maskFormat(launchSpeed(L_, D), kSpeedMask);
-    const std::string mph = maskFormat(launchSpeedMph(L_, D), kSpeedMask);
+    const std::string speed = maskFormat(launchSpeed(L_, D, working()), kSpeedMask);
+    const std::string mph = maskFormat(launchSpeedMph(L_, D, working()), kSpeedMask);
     txtVmph.text = speed + "  m/s   or   " + mph + "  mph";
   } catch (const ArithmeticFailure&) {
   }
@@ -79,6 +79,7 @@ namespace kelvara {
 
 PageDescription FlightPage::describe() {
   PageDescription d("frmFlight", "Flight paths");
+  d.records(*this);
   constexpr Nature measured = Nature::Measured;
   d.picture("Picture1", Picture1);
   d.picture("pctEquation", pctEquation, [this] { pctEquation_Click(); });

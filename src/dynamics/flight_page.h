@@ -8,7 +8,7 @@
 
 namespace kelvara {
 
-class FlightPage {
+class FlightPage : public RecordsWorking {
  public:
   explicit FlightPage(Dialogs& dialogs);
   PageDescription describe();

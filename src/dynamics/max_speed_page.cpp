@@ -42,11 +42,23 @@ void MaxSpeedPage::calculate() {
     dialogs_.show(kCoefficientRequired);
     return;
   }
-  usableWidth_ = finite(checkedFieldValue(txtRoadwidth.text) - checkedFieldValue(txtCarwidth.text));
-  halfAngle_ = degreesToRadians(checkedFieldValue(txttheta.text) * kHalf);
+  const double roadWidth = checkedFieldValue(txtRoadwidth.text);
+  const double vehicleWidth = checkedFieldValue(txtCarwidth.text);
+  usableWidth_ = working().equation("Width the vehicle's centre can use", "W'", "Wr \u2212 Wv",
+                                    {{"Wr", roadWidth}, {"Wv", vehicleWidth}},
+                                    finite(roadWidth - vehicleWidth), "m");
+  const double bendDegrees = checkedFieldValue(txttheta.text);
+  halfAngle_ = working().equation("Half the bend's change of direction in radians", "\u03B1",
+                                  "\u0394\u00B0 \u00D7 0.5 \u00D7 \u03C0 / 180",
+                                  {{"\u0394\u00B0", bendDegrees}, {"\u03C0", kPi}},
+                                  degreesToRadians(bendDegrees * kHalf), "rad");
   mu_ = checkedFieldValue(txtCoefficient.text);
-  crossfall_ = degreesToRadians(checkedFieldValue(txtCrossfall.text));
-  Rmax_ = racingLineRadius(usableWidth_, halfAngle_, checkedFieldValue(txtr.text));
+  const double crossfallDegrees = checkedFieldValue(txtCrossfall.text);
+  crossfall_ =
+      working().equation("Crossfall in radians", "\u03C6", "\u03C6\u00B0 \u00D7 \u03C0 / 180",
+                         {{"\u03C6\u00B0", crossfallDegrees}, {"\u03C0", kPi}},
+                         degreesToRadians(crossfallDegrees), "rad");
+  Rmax_ = racingLineRadius(usableWidth_, halfAngle_, checkedFieldValue(txtr.text), working());
 
   txtMaxradius.enabled = true;
   txtMaxspeed.enabled = true;
@@ -54,13 +66,13 @@ void MaxSpeedPage::calculate() {
 
   // A new radius never stands beside the speed of an earlier one.
   try {
-    Vmax_ = maximumSpeed(Rmax_, mu_, crossfall_);
+    Vmax_ = maximumSpeed(Rmax_, mu_, crossfall_, working());
   } catch (const ArithmeticFailure&) {
     txtMaxspeed.text.clear();
     throw;
   }
   txtMaxspeed.text = maskFormat(Vmax_, kMask) + " m/s   or   " +
-                     maskFormat(metresPerSecondToMph(Vmax_), kMask) + "  mph";
+                     maskFormat(speedInMph(working(), "Maximum speed", Vmax_), kMask) + "  mph";
 }
 
 // The result boxes stay enabled.
@@ -78,6 +90,7 @@ namespace kelvara {
 
 PageDescription MaxSpeedPage::describe() {
   PageDescription d("frmMaxspeed", "Maximum Speed");
+  d.records(*this);
   constexpr Nature measured = Nature::Measured;
   d.input("txtRoadwidth", txtRoadwidth, "Road or lane width in metres", measured);
   d.input("txtr", txtr, "Inside radius of curvature of bend in metres", measured);

@@ -7,7 +7,7 @@
 
 namespace kelvara {
 
-class MaxSpeedPage {
+class MaxSpeedPage : public RecordsWorking {
  public:
   explicit MaxSpeedPage(Dialogs& dialogs);
   PageDescription describe();

@@ -5,6 +5,8 @@
 // Lengths in metres, angles in radians, speeds in m/s. Every function throws
 // ArithmeticFailure where its formula has no real, finite value.
 
+#include "fields/working.h"
+
 namespace kelvara::overturn {
 
 // The page converts degrees to radians with this value of π.
@@ -21,10 +23,11 @@ constexpr double degreesToRadians(double degrees) { return degrees * kPi / kHalf
 // a DivisionByZero; a negative denominator (a crossfall so steep that the vehicle tips at
 // rest), a negative numerator T/2 + h·tanθ, a negative height or a negative radicand is a
 // NegativeRoot.
-double overturnSpeed(double track, double radius, double height, double crossfall);
+double overturnSpeed(double track, double radius, double height, double crossfall,
+                     Working& working = noWorking());
 
 // A vehicle skids sideways before it can overturn when its stability ratio T/(2h) exceeds
 // the coefficient of friction. The crossfall plays no part.
-bool skidsBeforeOverturning(double track, double height, double mu);
+bool skidsBeforeOverturning(double track, double height, double mu, Working& working = noWorking());
 
 }  // namespace kelvara::overturn

@@ -45,7 +45,11 @@ void OverturnPage::calculate() {
   T_ = checkedFieldValue(txtTrack.text);
   R_ = checkedFieldValue(txtRadius.text);
   h_ = checkedFieldValue(txth.text);
-  crossfall_ = degreesToRadians(checkedFieldValue(txtCrossfall.text));
+  const double crossfallDegrees = checkedFieldValue(txtCrossfall.text);
+  crossfall_ =
+      working().equation("Crossfall in radians", "\u03B8", "\u03B8\u00B0 \u00D7 \u03C0 / 180",
+                         {{"\u03B8\u00B0", crossfallDegrees}, {"\u03C0", kPi}},
+                         degreesToRadians(crossfallDegrees), "rad");
 
   if (T_ == 0.0 || R_ == 0.0 || h_ == 0.0) {
     dialogs_.show(kMissingInformation);
@@ -53,16 +57,16 @@ void OverturnPage::calculate() {
     return;
   }
 
-  V_ = overturnSpeed(T_, R_, h_, crossfall_);
+  V_ = overturnSpeed(T_, R_, h_, crossfall_, working());
   txtSpeed.text = maskFormat(V_, kMask) + "m/s     or      " +
-                  maskFormat(metresPerSecondToMph(V_), kMask) + " mph";
+                  maskFormat(speedInMph(working(), "Overturn speed", V_), kMask) + " mph";
 
   // The coefficient matters only to the verdict, so it is read once the speed stands.
   const double mu = checkedFieldValue(txtCoefficient.text);
   if (isEmptyText(txtCoefficient.text)) {
     txtSkid.text = "Coefficient of friction not specified";
   } else {
-    txtSkid.text = skidsBeforeOverturning(T_, h_, mu)
+    txtSkid.text = skidsBeforeOverturning(T_, h_, mu, working())
                        ? "The vehicle will skid rather than overturn."
                        : "The vehicle will overturn rather than skid.";
   }
@@ -99,6 +103,7 @@ namespace kelvara {
 
 PageDescription OverturnPage::describe() {
   PageDescription d("frmOverturn", "Overturn Calculation");
+  d.records(*this);
   constexpr Nature measured = Nature::Measured;
   d.input("txtTrack", txtTrack, "Track width of vehicle /metres", measured);
   d.input("txtRadius", txtRadius, "Radius of vehicle path /metres", measured);

@@ -8,7 +8,7 @@
 
 namespace kelvara {
 
-class OverturnPage {
+class OverturnPage : public RecordsWorking {
  public:
   explicit OverturnPage(Dialogs& dialogs);
   PageDescription describe();

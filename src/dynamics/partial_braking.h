@@ -7,6 +7,8 @@
 
 #include <optional>
 
+#include "fields/working.h"
+
 namespace kelvara::partial_braking {
 
 // The page converts degrees to radians with this value of π.
@@ -33,6 +35,7 @@ struct Brakes {
 // one side, a diagonal) do not depend on the transfer. Every case adds sinγ, the share of
 // gravity along the slope. Empty when no brake works.
 std::optional<double> effectiveCoefficient(const Brakes& brakes, double mu, double k,
-                                           double frontShare, double gradient);
+                                           double frontShare, double gradient,
+                                           Working& working = noWorking());
 
 }  // namespace kelvara::partial_braking

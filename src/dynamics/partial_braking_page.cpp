@@ -57,11 +57,14 @@ void PartialBrakingPage::calculate() {
   const double gradientDegrees = checkedFieldValue(txtGradient.text);
   if (gradientDegrees > kSteepestGradient) dialogs_.show(kGradientTooSteep);
 
-  gradient_ = degreesToRadians(gradientDegrees);
+  gradient_ =
+      working().equation("Gradient in radians", "\u03B3", "\u03B3\u00B0 \u00D7 \u03C0 / 180",
+                         {{"\u03B3\u00B0", gradientDegrees}, {"\u03C0", kPi}},
+                         degreesToRadians(gradientDegrees), "rad");
   txtMue.enabled = true;
 
-  const Brakes working{chkFn.value, chkFo.value, chkRn.value, chkRo.value};
-  if (const auto coefficient = effectiveCoefficient(working, mu_, k_, Wf_, gradient_)) {
+  const Brakes brakes{chkFn.value, chkFo.value, chkRn.value, chkRo.value};
+  if (const auto coefficient = effectiveCoefficient(brakes, mu_, k_, Wf_, gradient_, working())) {
     mue_ = *coefficient;
     txtMue.text = maskFormat(mue_, kMask);
   } else {
@@ -86,6 +89,7 @@ namespace kelvara {
 
 PageDescription PartialBrakingPage::describe() {
   PageDescription d("frmPartialbraking", "Partial braking");
+  d.records(*this);
   constexpr Nature measured = Nature::Measured;
   d.input("txtHL", txtHL, "Value of the ratio (height of C of G)/(wheel base) h/L", measured);
   d.input("txtTruemu", txtTruemu, "True coefficient of friction", measured);

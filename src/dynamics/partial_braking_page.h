@@ -8,7 +8,7 @@
 
 namespace kelvara {
 
-class PartialBrakingPage {
+class PartialBrakingPage : public RecordsWorking {
  public:
   explicit PartialBrakingPage(Dialogs& dialogs);
   PageDescription describe();

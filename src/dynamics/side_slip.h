@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "fields/working.h"
+
 namespace kelvara::side_slip {
 
 // This page converts degrees to radians with its own, longer value of π.
@@ -25,7 +27,8 @@ std::optional<std::int16_t> wholeDegrees(double degrees);
 double coefficientAtYaw(double yaw, double mu, double rolling);
 
 // The mean of c over every whole degree from a to b inclusive (a ≤ b), equal steps of yaw
-// angle between the two points.
-double meanEffectiveCoefficient(std::int32_t a, std::int32_t b, double mu, double rolling);
+// angle between the two points. The working gives c at both ends, the sum and the count.
+double meanEffectiveCoefficient(std::int32_t a, std::int32_t b, double mu, double rolling,
+                                Working& working = noWorking());
 
 }  // namespace kelvara::side_slip

@@ -53,11 +53,14 @@ void SideSlipPage::calculate() {
     dialogs_.show(kAnglesOutOfRange);
     return;
   }
+  working().note("Each angle is taken to the nearest whole degree, a half to the even degree.");
+  working().value("Angle A in whole degrees", "A", *A, "degrees");
   const auto B = wholeDegrees(checkedFieldValue(txtAngleB.text));
   if (!B) {
     dialogs_.show(kAnglesOutOfRange);
     return;
   }
+  working().value("Angle B in whole degrees", "B", *B, "degrees");
   const double mu = checkedFieldValue(txtAct.text);
   if (mu > kHighestCoefficient) {
     dialogs_.show(kCoefficientTooHigh);
@@ -78,7 +81,11 @@ void SideSlipPage::calculate() {
     dialogs_.show(kAnglesOutOfRange);
     return;
   }
-  txtfriction2.text = maskFormat(meanEffectiveCoefficient(*A, *B, mu, rolling), kMask);
+  working().note(
+      "The coefficient at a yaw angle \u03C8 is \u221A((\u03BC \u00D7 sin \u03C8)\u00B2 + "
+      "(\u03BCr \u00D7 cos \u03C8)\u00B2); the effective coefficient is its mean over "
+      "every whole degree from A to B.");
+  txtfriction2.text = maskFormat(meanEffectiveCoefficient(*A, *B, mu, rolling, working()), kMask);
 }
 
 void SideSlipPage::cmdClear_Click() {
@@ -93,6 +100,7 @@ namespace kelvara {
 
 PageDescription SideSlipPage::describe() {
   PageDescription d("frmSideSlip", "Side Slip");
+  d.records(*this);
   constexpr Nature measured = Nature::Measured;
   d.label("Label2", Label2);
   d.picture("Picture2", Picture2);

@@ -8,7 +8,7 @@
 
 namespace kelvara {
 
-class SideSlipPage {
+class SideSlipPage : public RecordsWorking {
  public:
   explicit SideSlipPage(Dialogs& dialogs);
   PageDescription describe();

@@ -4,6 +4,8 @@
 // ArithmeticFailure where its formula has no real, finite value (a negative distance or
 // coefficient).
 
+#include "fields/working.h"
+
 namespace kelvara::throw_distance {
 
 // Empirical fits d = k·V², k in s²/m.
@@ -16,15 +18,15 @@ inline constexpr double kReconstructedThrows = 0.078;
 inline constexpr double kProbableOverMinimum = 1.15;
 
 // V = (d / k)^0.5 for one of the empirical fits.
-double empiricalSpeed(double distance, double k);
+double empiricalSpeed(double distance, double k, Working& working = noWorking());
 
 // Upper bound of the throw speed with friction μ between body and ground: V = (2μgd)^0.5.
-double maximumSpeed(double distance, double coefficient);
+double maximumSpeed(double distance, double coefficient, Working& working = noWorking());
 
 // Lower bound, for the most favourable launch angle: V = (2μgd / (1 + μ²))^0.5.
-double minimumSpeed(double distance, double coefficient);
+double minimumSpeed(double distance, double coefficient, Working& working = noWorking());
 
 // The probable speed, 1.15 × the lower bound.
-double probableSpeed(double distance, double coefficient);
+double probableSpeed(double distance, double coefficient, Working& working = noWorking());
 
 }  // namespace kelvara::throw_distance

@@ -1,6 +1,7 @@
 #include "dynamics/throw_page.h"
 
 #include <string>
+#include <string_view>
 
 #include "dynamics/throw_distance.h"
 #include "fields/checked.h"
@@ -23,9 +24,18 @@ const Message kNoDistance{{"You must type in a throw distance."}};
 const Message kInvalidInput{{"Your input data is invalid"}};
 
 // A speed in m/s and mph, with the separator and unit text of its box.
-std::string speedPair(double metresPerSecond, const char* between, const char* unit) {
+std::string speedPair(Working& working, std::string_view quantity, double metresPerSecond,
+                      const char* between, const char* unit) {
   return maskFormat(metresPerSecond, kSpeedMask) + between +
-         maskFormat(finite(metresPerSecondToMph(metresPerSecond)), kSpeedMask) + unit;
+         maskFormat(finite(speedInMph(working, quantity, metresPerSecond)), kSpeedMask) + unit;
+}
+
+// The box of one of the empirical fits d = k·V², its estimate named as the box names it.
+std::string fittedPair(Working& working, const std::string& estimate, double distance, double k,
+                       const char* between, const char* unit) {
+  working.note(estimate + ": the empirical fit d = k \u00D7 V\u00B2.");
+  const double speed = empiricalSpeed(distance, k, working);
+  return speedPair(working, estimate + " impact speed", speed, between, unit);
 }
 
 }  // namespace
@@ -72,15 +82,16 @@ void ThrowPage::cmdThrow_Click() {
   // written with their new texts and the rest as they were.
   try {
     constexpr const char* kOr = "     m/s or     ";
-    txtAdult.text = speedPair(empiricalSpeed(d, kAdult), "     m/s  or    ", " mph");
-    txtChild.text = speedPair(empiricalSpeed(d, kChild), kOr, " mph");
-    txtRounded.text = speedPair(empiricalSpeed(d, kAdultRoundedFront), kOr, " mph");
-    txtVertical.text = speedPair(empiricalSpeed(d, kVerticalFront), kOr, "mph");
-    txtMax.text = speedPair(maximumSpeed(d, mu), kOr, " mph");
-    txtMin.text = speedPair(minimumSpeed(d, mu), kOr, " mph");
-    txtZandor.text = speedPair(probableSpeed(d, mu), kOr, " mph");
-    txtTorvane.text =
-        speedPair(empiricalSpeed(d, kReconstructedThrows), "     m/s  or     ", " mph");
+    Working& w = working();
+    txtAdult.text = fittedPair(w, "Adult pedestrian", d, kAdult, "     m/s  or    ", " mph");
+    txtChild.text = fittedPair(w, "Child pedestrian", d, kChild, kOr, " mph");
+    txtRounded.text = fittedPair(w, "Adult, rounded front", d, kAdultRoundedFront, kOr, " mph");
+    txtVertical.text = fittedPair(w, "Vertical front end", d, kVerticalFront, kOr, "mph");
+    txtMax.text = speedPair(w, "Maximum impact speed", maximumSpeed(d, mu, w), kOr, " mph");
+    txtMin.text = speedPair(w, "Minimum impact speed", minimumSpeed(d, mu, w), kOr, " mph");
+    txtZandor.text = speedPair(w, "Probable impact speed", probableSpeed(d, mu, w), kOr, " mph");
+    txtTorvane.text = fittedPair(w, "Fit to reconstructed collisions", d, kReconstructedThrows,
+                                 "     m/s  or     ", " mph");
   } catch (const ArithmeticFailure&) {
     dialogs_.show(kInvalidInput);
     return;
@@ -88,6 +99,9 @@ void ThrowPage::cmdThrow_Click() {
 
   // Without a coefficient only the distance-only estimates stand.
   if (isEmptyText(txtCoefficient.text)) {
+    working().note(
+        "No coefficient was given: the maximum, minimum and probable speeds are not "
+        "shown.");
     txtMax.text.clear();
     txtMin.text.clear();
     txtZandor.text.clear();
@@ -120,6 +134,7 @@ namespace kelvara {
 
 PageDescription ThrowPage::describe() {
   PageDescription d("frmThrow", "Throw Calculations");
+  d.records(*this);
   constexpr Nature measured = Nature::Measured;
   constexpr const char* kSpeed = "{####0.000}     m/s or     {####0.000} mph";
   d.input("txtThrowDistance", txtThrowDistance, "Type in the throw distance in metres:", measured);

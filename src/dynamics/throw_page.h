@@ -8,7 +8,7 @@
 
 namespace kelvara {
 
-class ThrowPage {
+class ThrowPage : public RecordsWorking {
  public:
   explicit ThrowPage(Dialogs& dialogs);
   PageDescription describe();

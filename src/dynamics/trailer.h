@@ -6,6 +6,8 @@
 // of the inside rear wheel; R − X is the cut-in. Lengths in metres. Every function throws
 // ArithmeticFailure where its formula has no real, finite value.
 
+#include "fields/working.h"
+
 namespace kelvara::trailer {
 
 // Both radius bars run over whole metres up to this radius.
@@ -14,10 +16,10 @@ inline constexpr double kLongestWheelbase = 500.0;
 
 // The whole-metre radius the rigid bar is pushed up to for a wheelbase L: L + 1, rounded
 // to the nearest whole number with halves to the even one, and at most the largest radius.
-int rigidRadiusFor(double wheelbase);
+int rigidRadiusFor(double wheelbase, Working& working = noWorking());
 
 // Rigid vehicle: X = (R² − L²)^0.5, cut-in R − X.
-double rigidCutIn(double radius, double wheelbase);
+double rigidCutIn(double radius, double wheelbase, Working& working = noWorking());
 
 struct ArticulatedTurn {
   double radius = 0.0;     // R after raising it to clear the tractor and the trailer
@@ -32,6 +34,7 @@ struct ArticulatedTurn {
 //   Q = (s + h)² + m² − d²   the square of the radius of the trailer axle centre,
 //   X = Q^0.5 − h            the inside rear wheel of the trailer.
 ArticulatedTurn articulatedTurn(double radius, double trailerLength, double halfWidth,
-                                double wheelbase, double fifthWheel);
+                                double wheelbase, double fifthWheel,
+                                Working& working = noWorking());
 
 }  // namespace kelvara::trailer

@@ -67,7 +67,9 @@ void TrailerPage::HScroll1_Change() {
   const double d = fieldValue(txtd.text);
   const double p = fieldValue(txtp.text);
   const double m = fieldValue(txtm.text);
-  const double h = fieldValue(txtb.text) * kHalf;
+  const double b = fieldValue(txtb.text);
+  const double h =
+      working().equation("Half the tractor width", "h", "b \u00D7 0.5", {{"b", b}}, b * kHalf, "m");
 
   // The radius box shows the bar's whole metres to two decimals, which read back as the
   // same number, so the turn is worked out for the bar's value. Dimensions whose turn has
@@ -75,7 +77,7 @@ void TrailerPage::HScroll1_Change() {
   std::optional<ArticulatedTurn> turn;
   if (p >= 0.0 && p <= kLongestWheelbase) {
     try {
-      turn = articulatedTurn(HScroll1.value, d, h, p, m);
+      turn = articulatedTurn(HScroll1.value, d, h, p, m, working());
     } catch (const ArithmeticFailure&) {
       dialogs_.show(kInvalidVehicle);
       return;
@@ -114,14 +116,19 @@ void TrailerPage::HScrollR_Change() {
     return;
   }
   // The radius is never below the wheelbase: pushing the bar up is a change of its value,
-  // which runs this handler for the new value; this run then goes on with it too.
-  if (HScrollR.value < L + 1.0 && moveScrollBar(HScrollR, rigidRadiusFor(L))) HScrollR_Change();
+  // which runs this handler for the new value; this run then goes on with it too, its
+  // working already recorded by that run.
+  bool recorded = false;
+  if (HScrollR.value < L + 1.0 && moveScrollBar(HScrollR, rigidRadiusFor(L, working()))) {
+    HScrollR_Change();
+    recorded = true;
+  }
 
   txtR2.enabled = true;
   txtCut.enabled = true;
   txtR2.text = maskFormat(HScrollR.value, kRadiusMask);
   const double R = fieldValue(txtR2.text);
-  txtCut.text = maskFormat(rigidCutIn(R, L), kRigidCutInMask);
+  txtCut.text = maskFormat(rigidCutIn(R, L, recorded ? noWorking() : working()), kRigidCutInMask);
 }
 
 // Empties the boxes, then brings each bar back to its start; a bar that moves runs its
@@ -146,6 +153,7 @@ namespace kelvara {
 
 PageDescription TrailerPage::describe() {
   PageDescription d("frmTrailer", "Long Vehicles");
+  d.records(*this);
   constexpr Nature measured = Nature::Measured;
   // Articulated vehicle.
   d.picture("Picture1", Picture1);

@@ -8,7 +8,7 @@
 
 namespace kelvara {
 
-class TrailerPage {
+class TrailerPage : public RecordsWorking {
  public:
   explicit TrailerPage(Dialogs& dialogs);
   PageDescription describe();

@@ -211,4 +211,11 @@ bool giveText(const PageDescription& page, const ControlDescription& control,
   return true;
 }
 
+std::map<std::string, std::string> textsOf(const PageDescription& page) {
+  std::map<std::string, std::string> texts;
+  for (const ControlDescription& control : page.controls)
+    if (const auto text = shownText(control)) texts.emplace(control.name, *text);
+  return texts;
+}
+
 }  // namespace kelvara

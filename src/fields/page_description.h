@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -110,6 +111,8 @@ class PageDescription {
   std::vector<ControlDescription> controls;
   std::vector<HandlerDescription> handlers;
   std::vector<Calculation> calculations;
+  // The published methods or standards the page's calculations follow, beyond its own notes.
+  std::vector<std::string_view> sources;
   // Where the page's calculations record their working, when they do.
   RecordsWorking* recorder = nullptr;
 
@@ -153,6 +156,7 @@ class PageDescription {
 
   // The page records the working of its calculations.
   void records(RecordsWorking& page) { recorder = &page; }
+  void source(std::string_view text) { sources.push_back(text); }
 
   // Reading it.
   const ControlDescription* find(std::string_view name) const;
@@ -194,5 +198,7 @@ std::optional<std::string> shownText(const ControlDescription& control);
 // others of its group); false when the control holds no such text.
 bool giveText(const PageDescription& page, const ControlDescription& control,
               std::string_view text);
+// Every control's text (a box's, a caption, "True"/"False", a bar's position) as it stands.
+std::map<std::string, std::string> textsOf(const PageDescription& page);
 
 }  // namespace kelvara

@@ -63,16 +63,27 @@ std::string substitute(std::string_view equation, std::initializer_list<Symbol> 
 double WorkingRecord::equation(std::string_view quantity, std::string_view symbol,
                                std::string_view equation, std::initializer_list<Symbol> values,
                                double value, std::string_view unit) {
-  lines_.push_back({WorkingLine::Kind::Equation, std::string(quantity), std::string(symbol),
-                    std::string(equation), substitute(equation, values), value,
-                    std::string(unit), {}});
+  lines_.push_back({WorkingLine::Kind::Equation,
+                    std::string(quantity),
+                    std::string(symbol),
+                    std::string(equation),
+                    substitute(equation, values),
+                    value,
+                    std::string(unit),
+                    {}});
   return value;
 }
 
 double WorkingRecord::value(std::string_view quantity, std::string_view symbol, double value,
                             std::string_view unit) {
-  lines_.push_back({WorkingLine::Kind::Value, std::string(quantity), std::string(symbol), {}, {},
-                    value, std::string(unit), {}});
+  lines_.push_back({WorkingLine::Kind::Value,
+                    std::string(quantity),
+                    std::string(symbol),
+                    {},
+                    {},
+                    value,
+                    std::string(unit),
+                    {}});
   return value;
 }
 
@@ -91,8 +102,10 @@ void WorkingRecord::message(const Message& message) {
 }
 
 double speedInMph(Working& working, std::string_view quantity, double metresPerSecond) {
-  return working.equation(quantity, "V(mph)", "V / 0.44704", {{"V", metresPerSecond}},
-                          metresPerSecondToMph(metresPerSecond), "mph");
+  const double mph = metresPerSecondToMph(metresPerSecond);
+  if (!working.recording()) return mph;
+  return working.equation(std::string(quantity) + " in mph", "V(mph)", "V / 0.44704",
+                          {{"V", metresPerSecond}}, mph, "mph");
 }
 
 }  // namespace kelvara

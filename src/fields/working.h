@@ -4,7 +4,9 @@
 // and the value. A page window keeps the record of the last run of each calculation; the
 // range engine's reruns, the fuzzers and the benchmarks record nothing (noWorking).
 
+#include <cstdint>
 #include <initializer_list>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +36,8 @@ struct WorkingLine {
 class Working {
  public:
   virtual ~Working() = default;
+  // Whether anything is kept: a caller that must build a text for the record asks first.
+  virtual bool recording() const { return false; }
   // symbol = equation, its symbols standing for values; gives back value, so that a
   // computation can be recorded where it is written.
   virtual double equation(std::string_view quantity, std::string_view symbol,
@@ -55,12 +59,22 @@ class Working {
   virtual void message(const Message& message) { (void)message; }
 };
 
+// A completed run of a calculation, as its window saw it.
+struct CalculationRun {
+  std::string calculation;
+  std::map<std::string, std::string> before;  // every control's text as the run began
+  std::map<std::string, std::string> after;   // and as it ended
+  std::int64_t when = 0;                      // when it ended, seconds since 1970 (UTC)
+  std::vector<WorkingLine> working;
+};
+
 // Records nothing.
 Working& noWorking();
 
 // Keeps every line.
 class WorkingRecord : public Working {
  public:
+  bool recording() const override { return true; }
   double equation(std::string_view quantity, std::string_view symbol, std::string_view equation,
                   std::initializer_list<Symbol> values, double value,
                   std::string_view unit) override;

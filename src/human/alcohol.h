@@ -7,6 +7,8 @@
 
 #include <string_view>
 
+#include "fields/working.h"
+
 namespace kelvara::alcohol {
 
 enum class Sex { Male, Female };
@@ -30,28 +32,30 @@ inline constexpr double kPintMillilitres = 568.0;
 // last two characters), each read as a field value. Characters, not bytes, are counted; a
 // text of fewer than two characters is both parts, so "5" is 305 and "" is 0. Hours past 23
 // count on: "2513" is 1513.
-double clockMinutes(std::string_view hhmm);
+// The working names the time by quantity and symbol.
+double clockMinutes(std::string_view hhmm, std::string_view quantity = "Clock time in minutes",
+                    std::string_view symbol = "T", Working& working = noWorking());
 
 // Hours from the event to the test; negative when the event comes later on the same day.
-double elapsedHours(double testMinutes, double eventMinutes);
+double elapsedHours(double testMinutes, double eventMinutes, Working& working = noWorking());
 
 // F = W × w / 10 with w the Widmark percentage of the sex.
-double bodyFactor(double weightKg, Sex sex);
+double bodyFactor(double weightKg, Sex sex, Working& working = noWorking());
 
 // The reading as a blood level, mg/100 ml.
-double bloodEquivalent(double reading, TestKind kind);
+double bloodEquivalent(double reading, TestKind kind, Working& working = noWorking());
 
 // C = B + 15 × t: the level t hours before a test that found the blood level B.
-double levelAtEvent(double bloodAtTest, double hours);
+double levelAtEvent(double bloodAtTest, double hours, Working& working = noWorking());
 
 // Grams of alcohol in the body, C × F / 1000.
-double totalAlcoholGrams(double bloodLevel, double bodyFactor);
+double totalAlcoholGrams(double bloodLevel, double bodyFactor, Working& working = noWorking());
 
 // The breath and urine levels that go with a blood level.
-double breathEquivalent(double bloodLevel);
-double urineEquivalent(double bloodLevel);
+double breathEquivalent(double bloodLevel, Working& working = noWorking());
+double urineEquivalent(double bloodLevel, Working& working = noWorking());
 
 // Pints of a drink of strength S % v/v that hold those grams: (G / 0.85) / (S × 568 / 100).
-double equivalentPints(double grams, double strengthPercent);
+double equivalentPints(double grams, double strengthPercent, Working& working = noWorking());
 
 }  // namespace kelvara::alcohol

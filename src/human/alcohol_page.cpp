@@ -89,17 +89,22 @@ void AlcoholPage::cmdCalculate_Click() {
   const auto write = [&](const std::string& text) { inOrder[written++]->text = text; };
   double level = 0.0;
   try {
-    const double hours =
-        elapsedHours(clockMinutes(txtTimeoftest.text), clockMinutes(txtTimeofevent.text));
-    const double factor = bodyFactor(checkedFieldValue(txtWeight.text), sex());
-    const double bloodAtTest = bloodEquivalent(checkedFieldValue(txtReading.text), testKind());
-    level = levelAtEvent(bloodAtTest, hours);
-    const double grams = totalAlcoholGrams(level, factor);
+    const double testMinutes =
+        clockMinutes(txtTimeoftest.text, "Time of test in minutes after midnight", "Tt", working());
+    const double eventMinutes = clockMinutes(
+        txtTimeofevent.text, "Time of event in minutes after midnight", "Te", working());
+    const double hours = elapsedHours(testMinutes, eventMinutes, working());
+    const double factor = bodyFactor(checkedFieldValue(txtWeight.text), sex(), working());
+    const double bloodAtTest =
+        bloodEquivalent(checkedFieldValue(txtReading.text), testKind(), working());
+    level = levelAtEvent(bloodAtTest, hours, working());
+    const double grams = totalAlcoholGrams(level, factor, working());
     write(maskFormat(grams, kGramsMask) + kGrams);
     write(maskFormat(level, kBloodMask) + kMilligrams);
-    write(maskFormat(breathEquivalent(level), kEquivalentMask) + kMicrograms);
-    write(maskFormat(urineEquivalent(level), kEquivalentMask) + kMilligrams);
-    write(maskFormat(equivalentPints(grams, checkedFieldValue(txtStrength.text)), kPintsMask) +
+    write(maskFormat(breathEquivalent(level, working()), kEquivalentMask) + kMicrograms);
+    write(maskFormat(urineEquivalent(level, working()), kEquivalentMask) + kMilligrams);
+    write(maskFormat(equivalentPints(grams, checkedFieldValue(txtStrength.text), working()),
+                     kPintsMask) +
           kPints);
   } catch (const ArithmeticFailure&) {
     for (std::size_t i = written; i < std::size(inOrder); ++i) inOrder[i]->text.clear();
@@ -132,6 +137,7 @@ namespace kelvara {
 
 PageDescription AlcoholPage::describe() {
   PageDescription d("frmAlcohol", "Alcohol back-tracking");
+  d.records(*this);
   constexpr Nature measured = Nature::Measured;
   d.input("txtWeight", txtWeight, "Weight of subject in kg", measured);
   d.option("optMale", optMale, "Male", 0);

@@ -10,7 +10,7 @@
 
 namespace kelvara {
 
-class AlcoholPage {
+class AlcoholPage : public RecordsWorking {
  public:
   explicit AlcoholPage(Dialogs& dialogs);
   PageDescription describe();

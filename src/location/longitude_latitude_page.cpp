@@ -67,6 +67,12 @@ void LongitudeLatitudePage::cmdCalculate_Click() {
     }
     easting = fieldValue(std::to_string(square->eastingDigit()) + txtEastings.text);
     northing = fieldValue(std::to_string(square->northingDigit()) + txtNorthings.text);
+    working().note("The 100 km square " + std::string(square->letters) + " has easting digit " +
+                   std::to_string(square->eastingDigit()) + " and northing digit " +
+                   std::to_string(square->northingDigit()) +
+                   " (hundreds of kilometres), written before the five figures of each.");
+    working().value("Easting", "E", easting, "m");
+    working().value("Northing", "N", northing, "m");
   }
   if (Option1.value) {
     northing = fieldValue(txtN.text);
@@ -82,7 +88,7 @@ void LongitudeLatitudePage::cmdCalculate_Click() {
       !checkFigures(txtEastings, txtNorthings, 5, kFiveDigitEastings, kFiveDigitNorthings))
     return;
 
-  const grid::GeographicPoint point = grid::toLatitudeLongitude(easting, northing);
+  const grid::GeographicPoint point = grid::toLatitudeLongitude(easting, northing, working());
   if (!std::isfinite(point.latitude) || !std::isfinite(point.longitude)) {
     dialogs_.show(kInvalid);
     return;
@@ -96,6 +102,8 @@ void LongitudeLatitudePage::cmdCalculate_Click() {
     dialogs_.show(kInvalid);
     return;
   }
+  working().note(std::string("Degrees, minutes and seconds are each cut short, not rounded") +
+                 (west ? "; the longitude is west, written as its size with W." : "."));
   txtEastWest.text = west ? " W" : " E";
   txtLoDeg.text = shortestText(longitude.degrees);
   txtLaDeg.text = shortestText(latitude.degrees);
@@ -155,6 +163,7 @@ namespace kelvara {
 
 PageDescription LongitudeLatitudePage::describe() {
   PageDescription d("frmLongitudeLatitude", "OSGrid to Longitude and Latitude Converter");
+  d.records(*this);
   constexpr Nature measured = Nature::Measured;
   d.option("Option1", Option1, "Input", 0, [this] { Option1_Click(); });
   d.input("txtE", txtE, "Eastings", measured);

@@ -10,7 +10,7 @@
 
 namespace kelvara {
 
-class LongitudeLatitudePage {
+class LongitudeLatitudePage : public RecordsWorking {
  public:
   explicit LongitudeLatitudePage(Dialogs& dialogs);
   PageDescription describe();

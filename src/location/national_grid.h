@@ -11,6 +11,8 @@
 #include <optional>
 #include <string_view>
 
+#include "fields/working.h"
+
 namespace kelvara::grid {
 
 // Both conversions use exactly these figures.
@@ -47,14 +49,15 @@ struct GeographicPoint {
 };
 
 // Meridional arc from the true origin's latitude to φ (radians), in metres.
-double meridionalArc(double latitude);
+double meridionalArc(double latitude, Working& working = noWorking());
 
 // Latitude and longitude (degrees, east positive) to easting and northing.
-GridPoint toGrid(double latitude, double longitude);
+GridPoint toGrid(double latitude, double longitude, Working& working = noWorking());
 
 // Easting and northing to latitude and longitude (degrees, east positive): the footpoint
 // latitude from three refinements of the meridional arc, then the inverse series.
-GeographicPoint toLatitudeLongitude(double easting, double northing);
+GeographicPoint toLatitudeLongitude(double easting, double northing,
+                                    Working& working = noWorking());
 
 // One 100 km square: code 10·e + n from the hundreds-of-kilometres digits of its easting
 // (e) and northing (n), and its letters.

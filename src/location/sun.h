@@ -6,6 +6,8 @@
 // in degrees. Nothing is refused: absurd dates give figures that may not be finite, and
 // the page checks for that.
 
+#include "fields/working.h"
+
 namespace kelvara::sun {
 
 // The page converts degrees and radians with this value of π, everywhere.
@@ -19,7 +21,8 @@ double reduce(double x, double range);
 
 // Days from the epoch J2000.0 (the Julian Day less 2451545.0 from 1901 to 2099):
 //   d = 367Y − ⌊7(Y + ⌊(Mo + 9)/12⌋)/4⌋ + ⌊275·Mo/9⌋ + D + (H + Mi/60)/24 − 730531.5
-double dayNumber(double year, double month, double day, double hour, double minutes);
+double dayNumber(double year, double month, double day, double hour, double minutes,
+                 Working& working = noWorking());
 
 struct Position {
   double altitude;  // degrees above the horizon, negative below
@@ -32,6 +35,6 @@ struct Position {
 // arccosine take their argument within [−1, 1], so the Sun at the zenith or nadir and an
 // observer at a pole have figures.
 Position position(double year, double month, double day, double hour, double minutes,
-                  double latitude, double longitude);
+                  double latitude, double longitude, Working& working = noWorking());
 
 }  // namespace kelvara::sun

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "fields/field_text.h"
@@ -45,8 +46,14 @@ const Message kNotes{
 // A whole number as its text in a box, after the blank where a minus sign would stand.
 std::string signedText(double whole) { return " " + shortestText(whole); }
 
-double degreesAndMinutes(const TextBox& degrees, const TextBox& minutes) {
-  return fieldValue(degrees.text) + fieldValue(minutes.text) / 60.0;
+// Degrees and minutes as decimal degrees, negative to the south or west.
+double degreesAndMinutes(const TextBox& degrees, const TextBox& minutes, bool negative,
+                         Working& working, std::string_view quantity, std::string_view symbol) {
+  const double d = fieldValue(degrees.text);
+  const double m = fieldValue(minutes.text);
+  const double angle = d + m / 60.0;
+  return working.equation(quantity, symbol, negative ? "−(d + m / 60)" : "d + m / 60",
+                          {{"d", d}, {"m", m}}, negative ? -angle : angle, "degrees");
 }
 
 }  // namespace
@@ -73,10 +80,11 @@ void SunPage::cmdCalc_Click() {
   const double day = fieldValue(txtDay.text);
   const double hour = fieldValue(txtHour.text);
   const double minutes = fieldValue(txtMinutes.text);
-  double longitude = degreesAndMinutes(txtLongDeg, txtLongMin);
-  if (optLongWest.value) longitude = -longitude;
-  double latitude = degreesAndMinutes(txtLatDeg, txtLatMin);
-  if (optLatSouth.value) latitude = -latitude;
+  const double longitude =
+      degreesAndMinutes(txtLongDeg, txtLongMin, optLongWest.value, working(),
+                        "Longitude of the place in degrees (east positive)", "λo");
+  const double latitude = degreesAndMinutes(txtLatDeg, txtLatMin, optLatSouth.value, working(),
+                                            "Latitude in degrees (north positive)", "φ°");
 
   const std::pair<bool, const Message*> checks[] = {
       {year < 1000, &kYear},   {month > 12, &kMonth},    {day > 31, &kDay},
@@ -91,7 +99,10 @@ void SunPage::cmdCalc_Click() {
   // Found before the reminder, so that a date beyond any arithmetic neither asks nor uses
   // up the reminder.
   const sun::Position sun =
-      sun::position(year, month, day, hour, minutes, latitude, longitude);
+      sun::position(year, month, day, hour, minutes, latitude, longitude, working());
+  working().note(
+      "The altitude is written as its size in degrees and minutes, the minutes rounded to the "
+      "nearest; the azimuth's minutes are cut short, not rounded.");
   const double altitude = std::fabs(sun.altitude);
   double altitudeDegrees = std::floor(altitude);
   double altitudeMinutes = std::floor((altitude - altitudeDegrees) * 60.0 + 0.5);
@@ -155,6 +166,7 @@ namespace kelvara {
 
 PageDescription SunPage::describe() {
   PageDescription d("frmSun", "Sun's position");
+  d.records(*this);
   constexpr Nature measured = Nature::Measured;
   constexpr Nature text = Nature::Text;
   d.input("txtYear", txtYear, "Year eg 2004", text);

@@ -8,7 +8,7 @@
 
 namespace kelvara {
 
-class SunPage {
+class SunPage : public RecordsWorking {
  public:
   explicit SunPage(Dialogs& dialogs);
   PageDescription describe();

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "fields/field_text.h"
 #include "location/national_grid.h"
@@ -29,9 +30,17 @@ const Message kNotes{
     {"The algorithm used in this programme is described  at Ordnance Survey's \"A Guide to "
      "Coordinate Systems in Great Britain\"."}};
 
-double degrees(const TextBox& whole, const TextBox& minutes, const TextBox& seconds) {
-  return fieldValue(whole.text) + fieldValue(minutes.text) / 60.0 +
-         fieldValue(seconds.text) / 3600.0;
+// Degrees, minutes and seconds as decimal degrees, negative to the west.
+double degrees(const TextBox& whole, const TextBox& minutes, const TextBox& seconds,
+               Working& working, std::string_view quantity, std::string_view symbol,
+               bool negative = false) {
+  const double d = fieldValue(whole.text);
+  const double m = fieldValue(minutes.text);
+  const double s = fieldValue(seconds.text);
+  const double angle = d + m / 60.0 + s / 3600.0;
+  return working.equation(quantity, symbol,
+                          negative ? "−(d + m / 60 + s / 3600)" : "d + m / 60 + s / 3600",
+                          {{"d", d}, {"m", m}, {"s", s}}, negative ? -angle : angle, "degrees");
 }
 
 // The figure inside its 100 km square, always five digits. A negative figure has no square;
@@ -60,11 +69,12 @@ void UKGridPage::cmdCalculate_Click() {
     dialogs_.show(kNoSide);
     return;
   }
-  double longitude = degrees(txtLoDeg, txtLoMin, txtLoSec);
-  if (optWest.value) longitude = -longitude;
-  const double latitude = degrees(txtLaDeg, txtLaMin, txtLaSec);
+  const double longitude = degrees(txtLoDeg, txtLoMin, txtLoSec, working(),
+                                   "Longitude in degrees (east positive)", "λ°", optWest.value);
+  const double latitude =
+      degrees(txtLaDeg, txtLaMin, txtLaSec, working(), "Latitude in degrees", "φ°");
 
-  const grid::GridPoint point = grid::toGrid(latitude, longitude);
+  const grid::GridPoint point = grid::toGrid(latitude, longitude, working());
   // A NaN passes both bounds below: absurd input is refused before them.
   if (!std::isfinite(point.easting) || !std::isfinite(point.northing)) {
     dialogs_.show(kNotOnMainland);
@@ -90,6 +100,13 @@ void UKGridPage::cmdCalculate_Click() {
   const double easting = fieldValue(txtE.text);
   const double northing = fieldValue(txtN.text);
   const std::optional<grid::Square> square = grid::squareAt(easting, northing);
+  if (square)
+    working().note("The reference is taken from the whole metres written: the 100 km square " +
+                   std::string(square->letters) + " holds easting digit " +
+                   std::to_string(square->eastingDigit()) + " and northing digit " +
+                   std::to_string(square->northingDigit()) +
+                   " (hundreds of kilometres), and the five figures of each are the metres "
+                   "within it.");
   const std::string prefix = square ? std::string(square->letters) : std::string();
   txtResult.text = prefix + kGap + withinSquare(easting, txtE.text) + kGap +
                    withinSquare(northing, txtN.text);
@@ -112,6 +129,7 @@ namespace kelvara {
 
 PageDescription UKGridPage::describe() {
   PageDescription d("frmUKGrid", "Longitude and Latitude to OS Grid Reference");
+  d.records(*this);
   constexpr Nature measured = Nature::Measured;
   d.input("txtLaDeg", txtLaDeg, "Latitude degrees", measured);
   d.input("txtLaMin", txtLaMin, "Latitude minutes", measured);

@@ -8,7 +8,7 @@
 
 namespace kelvara {
 
-class UKGridPage {
+class UKGridPage : public RecordsWorking {
  public:
   explicit UKGridPage(Dialogs& dialogs);
   PageDescription describe();

@@ -66,6 +66,13 @@ const Message& messageFor(const ArithmeticFailure& failure) {
 
 std::string result(double value, const char* unit) { return maskFormat(value, kMask) + unit; }
 
+// A speed typed in mph, in m/s.
+double speedFromMph(Working& working, const char* quantity, const char* symbol, double mph) {
+  const std::string inMph = std::string(symbol) + "(mph)";
+  return working.equation(quantity, symbol, inMph + " \u00D7 0.44704", {{inMph, mph}},
+                          mphToMetresPerSecond(mph), "m/s");
+}
+
 bool bothEmpty(const std::string& first, const std::string& second) {
   return isEmptyText(first) && isEmptyText(second);
 }
@@ -118,24 +125,30 @@ void NewtonPage::warnOfImplausibleInput() {
 // acceleration.
 void NewtonPage::applyCoefficient() {
   if (!isNumericText(txtmu.text)) return;
-  const double deceleration = frictionDeceleration(strictNumber(txtmu.text));
+  const double deceleration = frictionDeceleration(strictNumber(txtmu.text), working());
   // A negative coefficient gives a positive acceleration; a second minus sign in front of
   // it would make the box read as 0.
   txtA.text = (deceleration >= 0.0 ? "-" + shortestText(deceleration)
                                    : shortestText(-deceleration)) +
               kAccelerationUnit;
   a_ = txtA.text;
+  working().value("Acceleration from the coefficient (a deceleration is negative)", "a",
+                  fieldValue(a_), "m/s\u00B2");
   if (fieldValue(txtmu.text) > kUnityCoefficient) dialogs_.show(kCoefficientWarning);
 }
 
 void NewtonPage::convertGivenMph() {
   if (!isEmptyText(txtumph.text)) {
-    txtu.text = maskFormat(mphToMetresPerSecond(fieldValue(txtumph.text)), kMask);
+    txtu.text = maskFormat(
+        speedFromMph(working(), "Initial speed in m/s", "u", fieldValue(txtumph.text)), kMask);
     u_ = txtu.text;
+    working().value("Initial speed as written, to three decimals", "u", fieldValue(u_), "m/s");
   }
   if (!isEmptyText(txtVmph.text)) {
-    txtv.text = maskFormat(mphToMetresPerSecond(fieldValue(txtVmph.text)), kMask);
+    txtv.text = maskFormat(
+        speedFromMph(working(), "Final speed in m/s", "v", fieldValue(txtVmph.text)), kMask);
     v_ = txtv.text;
+    working().value("Final speed as written, to three decimals", "v", fieldValue(v_), "m/s");
   }
 }
 
@@ -157,52 +170,68 @@ bool NewtonPage::countIsThree() {
 // The two empty quantities pick the case. Given values are read from the captured texts; a
 // result used later in the same case is read back from its box, as the rounded figure shown.
 bool NewtonPage::solveCase() {
-  const auto written = [](const TextBox& box) { return fieldValue(box.text); };
+  Working& w = working();
+  // A figure written to its box, read back as shown for the next formula of the case.
+  const auto written = [&w](const TextBox& box, const char* quantity, const char* symbol,
+                            const char* unit) {
+    return w.value(std::string(quantity) + " as written, to three decimals", symbol,
+                   fieldValue(box.text), unit);
+  };
+  constexpr const char* kSpeed = "m/s";
+  constexpr const char* kAcceleration = "m/s\u00B2";
 
   if (bothEmpty(v_, s_)) {
     const double u = fieldValue(u_), a = fieldValue(a_), t = fieldValue(t_);
-    txtv.text = result(speedAfterTime(u, a, t), kWideSpeedUnit);
-    txts.text = result(distanceInTime(u, a, t), kDistanceUnit);
+    txtv.text = result(speedAfterTime(u, a, t, w), kWideSpeedUnit);
+    txts.text = result(distanceInTime(u, a, t, w), kDistanceUnit);
     writeCompanions(Companions::SpeedVFirst, InitialSpeed::Given);
   } else if (bothEmpty(v_, t_)) {
     const double u = fieldValue(u_), a = fieldValue(a_), s = fieldValue(s_);
-    const double squared = squaredSpeedAfterDistance(u, a, s);
+    const double squared = squaredSpeedAfterDistance(u, a, s, w);
     if (refusesRootOrDivisor(squared, a)) return false;
-    txtv.text = result(speedFromSquare(squared), kSpeedUnit);
-    txtt.text = result(timeToChangeSpeed(u, written(txtv), a), kTimeUnit);
+    txtv.text = result(finalSpeedFromSquare(squared, w), kSpeedUnit);
+    txtt.text =
+        result(timeToChangeSpeed(u, written(txtv, "Final speed", "v", kSpeed), a, w), kTimeUnit);
     writeCompanions(Companions::SpeedVFirst, InitialSpeed::Given);
   } else if (bothEmpty(a_, t_)) {
     const double u = fieldValue(u_), v = fieldValue(v_), s = fieldValue(s_);
-    txtA.text = result(accelerationOverDistance(u, v, s), kAccelerationUnit);
-    const double a = written(txtA);
-    txtt.text = result(a == 0.0 ? timeAtSteadySpeed(s, v) : timeToChangeSpeed(u, v, a), kTimeUnit);
+    txtA.text = result(accelerationOverDistance(u, v, s, w), kAccelerationUnit);
+    const double a = written(txtA, "Acceleration", "a", kAcceleration);
+    if (a == 0.0) w.note("No acceleration: the time is that at the steady speed.");
+    txtt.text =
+        result(a == 0.0 ? timeAtSteadySpeed(s, v, w) : timeToChangeSpeed(u, v, a, w), kTimeUnit);
     writeCompanions(Companions::SpeedUFirst, InitialSpeed::Given);
   } else if (bothEmpty(u_, s_)) {
     const double v = fieldValue(v_), a = fieldValue(a_), t = fieldValue(t_);
-    txtu.text = result(speedBeforeTime(v, a, t), kSpeedUnit);
-    txts.text = result(distanceInTime(written(txtu), a, t), kDistanceUnit);
+    txtu.text = result(speedBeforeTime(v, a, t, w), kSpeedUnit);
+    txts.text =
+        result(distanceInTime(written(txtu, "Initial speed", "u", kSpeed), a, t, w), kDistanceUnit);
     writeCompanions(Companions::SpeedUFirst, InitialSpeed::Computed);
   } else if (bothEmpty(u_, a_)) {
     const double v = fieldValue(v_), s = fieldValue(s_), t = fieldValue(t_);
-    txtA.text = result(accelerationToFinalSpeed(v, s, t), kAccelerationUnit);
-    txtu.text = result(speedBeforeTime(v, written(txtA), t), kSpeedUnit);
+    txtA.text = result(accelerationToFinalSpeed(v, s, t, w), kAccelerationUnit);
+    txtu.text = result(speedBeforeTime(v, written(txtA, "Acceleration", "a", kAcceleration), t, w),
+                       kSpeedUnit);
     writeCompanions(Companions::SpeedUFirst, InitialSpeed::Computed);
   } else if (bothEmpty(v_, a_)) {
     const double u = fieldValue(u_), s = fieldValue(s_), t = fieldValue(t_);
-    txtA.text = result(accelerationFromInitialSpeed(u, s, t), kAccelerationUnit);
-    txtv.text = result(speedAfterTime(u, written(txtA), t), kSpeedUnit);
+    txtA.text = result(accelerationFromInitialSpeed(u, s, t, w), kAccelerationUnit);
+    txtv.text = result(speedAfterTime(u, written(txtA, "Acceleration", "a", kAcceleration), t, w),
+                       kSpeedUnit);
     writeCompanions(Companions::SpeedVFirst, InitialSpeed::Given);
   } else if (bothEmpty(s_, a_)) {
     const double u = fieldValue(u_), v = fieldValue(v_), t = fieldValue(t_);
-    txtA.text = result(accelerationOverTime(u, v, t), kAccelerationUnit);
-    txts.text = result(distanceInTime(u, written(txtA), t), kDistanceUnit);
+    txtA.text = result(accelerationOverTime(u, v, t, w), kAccelerationUnit);
+    txts.text = result(distanceInTime(u, written(txtA, "Acceleration", "a", kAcceleration), t, w),
+                       kDistanceUnit);
     writeCompanions(Companions::SpeedUFirst, InitialSpeed::Given);
   } else if (bothEmpty(u_, t_)) {
     const double v = fieldValue(v_), a = fieldValue(a_), s = fieldValue(s_);
-    const double squared = squaredSpeedBeforeDistance(v, a, s);
+    const double squared = squaredSpeedBeforeDistance(v, a, s, w);
     if (refusesRootOrDivisor(squared, a)) return false;
-    txtu.text = result(speedFromSquare(squared), kSpeedUnit);
-    txtt.text = result(timeToChangeSpeed(written(txtu), v, a), kTimeUnit);
+    txtu.text = result(initialSpeedFromSquare(squared, w), kSpeedUnit);
+    txtt.text =
+        result(timeToChangeSpeed(written(txtu, "Initial speed", "u", kSpeed), v, a, w), kTimeUnit);
     writeCompanions(Companions::SpeedUFirst, InitialSpeed::Computed);
   } else if (bothEmpty(t_, s_)) {
     const double u = fieldValue(u_), v = fieldValue(v_), a = fieldValue(a_);
@@ -210,13 +239,14 @@ bool NewtonPage::solveCase() {
       dialogs_.show(kDivisionByZero);
       return false;
     }
-    txtt.text = result(timeToChangeSpeed(u, v, a), kTimeUnit);
-    txts.text = result(distanceInTime(u, a, written(txtt)), kDistanceUnit);
+    txtt.text = result(timeToChangeSpeed(u, v, a, w), kTimeUnit);
+    txts.text = result(distanceInTime(u, a, written(txtt, "Time", "t", "s"), w), kDistanceUnit);
     writeCompanions(Companions::SpeedUFirst, InitialSpeed::Given);
   } else {  // u and v
     const double s = fieldValue(s_), a = fieldValue(a_), t = fieldValue(t_);
-    txtu.text = result(initialSpeedOverDistance(s, a, t), kSpeedUnit);
-    txtv.text = result(speedAfterTime(written(txtu), a, t), kSpeedUnit);
+    txtu.text = result(initialSpeedOverDistance(s, a, t, w), kSpeedUnit);
+    txtv.text =
+        result(speedAfterTime(written(txtu, "Initial speed", "u", kSpeed), a, t, w), kSpeedUnit);
     writeCompanions(Companions::SpeedVFirst, InitialSpeed::Computed);
   }
   return true;
@@ -240,11 +270,11 @@ bool NewtonPage::refusesRootOrDivisor(double squaredSpeed, double a) {
 void NewtonPage::writeCompanions(Companions order, InitialSpeed initialSpeed) {
   const auto writeV = [this] {
     if (isEmptyText(txtVmph.text))
-      txtVmph.text = result(metresPerSecondToMph(fieldValue(txtv.text)), kMphUnit);
+      txtVmph.text = result(speedInMph(working(), "Final speed", fieldValue(txtv.text)), kMphUnit);
   };
   const auto writeU = [this, initialSpeed] {
     if (isEmptyText(txtumph.text))
-      txtumph.text = result(metresPerSecondToMph(fieldValue(txtu.text)),
+      txtumph.text = result(speedInMph(working(), "Initial speed", fieldValue(txtu.text)),
                             initialSpeed == InitialSpeed::Given ? kGivenSpeedMphUnit : kMphUnit);
   };
   if (order == Companions::SpeedVFirst) {
@@ -264,7 +294,7 @@ void NewtonPage::finish() {
   }
   const double a = fieldValue(txtA.text);
   if (a < 0.0 && a > kCoefficientDecelerationLimit) {
-    coefficient_ = frictionCoefficient(a);
+    coefficient_ = frictionCoefficient(a, working());
     txtmu.text = maskFormat(coefficient_, kMask);
   }
 }
@@ -287,6 +317,7 @@ namespace kelvara {
 
 PageDescription NewtonPage::describe() {
   PageDescription d("frmNewton", "Linear equations calculator");
+  d.records(*this);
   constexpr Nature measured = Nature::Measured;
   d.label("lblHeading", lblHeading);
   d.label("lblInstruction", lblInstruction);

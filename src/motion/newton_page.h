@@ -11,7 +11,7 @@
 
 namespace kelvara {
 
-class NewtonPage {
+class NewtonPage : public RecordsWorking {
  public:
   explicit NewtonPage(Dialogs& dialogs);
   PageDescription describe();

@@ -6,13 +6,15 @@
 // Every function uses checked arithmetic: a figure that would overflow throws
 // ArithmeticFailure instead of giving an infinity or a NaN.
 
+#include "fields/working.h"
+
 namespace kelvara {
 
 // A = 1 / (2a). A zero deceleration is a DivisionByZero.
-double coefficientFromDeceleration(double deceleration);
+double coefficientFromDeceleration(double deceleration, Working& working = noWorking());
 
 // The root of the linear equation B·x + C = 0: x = −C / B. A zero B is a DivisionByZero.
-double linearRoot(double b, double c);
+double linearRoot(double b, double c, Working& working = noWorking());
 
 struct QuadraticRoots {
   enum class Kind { Two, Double, None };
@@ -24,6 +26,6 @@ struct QuadraticRoots {
 
 // Solves A·x² + B·x + C = 0 with Δ = B² − 4·A·C: two roots for Δ > 0, a double root for
 // Δ = 0, none for Δ < 0 or for A = 0 (a linear equation is solved by linearRoot).
-QuadraticRoots solveQuadratic(double a, double b, double c);
+QuadraticRoots solveQuadratic(double a, double b, double c, Working& working = noWorking());
 
 }  // namespace kelvara

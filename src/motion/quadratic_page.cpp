@@ -33,9 +33,12 @@ bool isLinear(const TextBox& a, const TextBox& b) {
   return (a.text == "0" || isEmptyText(a.text)) && !isEmptyText(b.text);
 }
 
-std::string speedLine(double metresPerSecond) {
+std::string speedLine(double metresPerSecond, Working& working) {
   return maskFormat(metresPerSecond, kSpeedMask) + "  m/s  or   " +
-         maskFormat(finite(metresPerSecondToMph(metresPerSecond)), kSpeedMask) + "  mph";
+         maskFormat(finite(speedInMph(working, "Speed from which the driver can react and stop",
+                                      metresPerSecond)),
+                    kSpeedMask) +
+         "  mph";
 }
 
 }  // namespace
@@ -64,7 +67,7 @@ void QuadraticPage::solve() {
       if (deceleration == 0.0) {
         haveA = false;
       } else {
-        a = coefficientFromDeceleration(deceleration);
+        a = coefficientFromDeceleration(deceleration, working());
         txtA.text = maskFormat(a, kCoefficientAMask);
       }
     } else {
@@ -73,7 +76,8 @@ void QuadraticPage::solve() {
 
     double b = 0.0;
     if (!isEmptyText(txtReaction.text)) {
-      b = fieldValue(txtReaction.text);
+      b = working().value("Coefficient B, the reaction time", "B", fieldValue(txtReaction.text),
+                          "s");
       txtb.text = maskFormatText(txtReaction.text, kReactionMask);
     } else {
       b = fieldValue(txtb.text);
@@ -81,7 +85,9 @@ void QuadraticPage::solve() {
 
     double c = 0.0;
     if (!isEmptyText(txtDistance.text)) {
-      c = -fieldValue(txtDistance.text);
+      const double distance = fieldValue(txtDistance.text);
+      c = working().equation("Coefficient C, the stopping distance negated", "C", "\u2212D",
+                             {{"D", distance}}, -distance, "m");
       txtC.text = maskFormat(c, kDistanceMask);
     } else {
       c = fieldValue(txtC.text);
@@ -98,7 +104,7 @@ void QuadraticPage::solve() {
         dialogs_.show(noXTerms());
         return;
       }
-      txtx.text = maskFormat(linearRoot(b, c), kLinearRootMask);
+      txtx.text = maskFormat(linearRoot(b, c, working()), kLinearRootMask);
       return;
     }
 
@@ -115,7 +121,7 @@ void QuadraticPage::solveQuadraticCase(double a, double b, double c,
     return;
   }
 
-  const QuadraticRoots roots = solveQuadratic(a, b, c);
+  const QuadraticRoots roots = solveQuadratic(a, b, c, working());
   switch (roots.kind) {
     case QuadraticRoots::Kind::Two:
       txtx.text = maskFormat(roots.x1, kTwoRootsMask) + kRootsJoin +
@@ -132,8 +138,12 @@ void QuadraticPage::solveQuadraticCase(double a, double b, double c,
 
   // With a deceleration given the first root is the speed sought; without a current root
   // (a negative deceleration can leave none) there is no speed to show.
-  if (!isEmptyText(txtDeceleration.text))
-    txtx.text = roots.kind == QuadraticRoots::Kind::None ? kNoRealRoots : speedLine(roots.x1);
+  if (!isEmptyText(txtDeceleration.text)) {
+    if (roots.kind != QuadraticRoots::Kind::None)
+      working().note("The first root is the speed sought, in m/s.");
+    txtx.text =
+        roots.kind == QuadraticRoots::Kind::None ? kNoRealRoots : speedLine(roots.x1, working());
+  }
 }
 
 void QuadraticPage::HScroll1_Change() {
@@ -147,16 +157,20 @@ void QuadraticPage::HScroll1_Change() {
     // they stand, not recomputed from the lower boxes.
     // The linear solution is written without enabling the box: a box left disabled by
     // Clear stays so until a quadratic recompute or a solve.
-    const double b = fieldValue(txtb.text);
+    const double b = working().value("Coefficient B, the reaction time from the scroll bar", "B",
+                                     fieldValue(txtb.text), "s");
     if (isLinear(txtA, txtb) && b != 0.0) {
-      txtx.text = maskFormat(linearRoot(b, fieldValue(txtC.text)), kLinearRootMask);
+      txtx.text = maskFormat(linearRoot(b, fieldValue(txtC.text), working()), kLinearRootMask);
       return;
     }
 
     txtx.enabled = true;
+    const double a =
+        working().value("Coefficient A, as in its box", "A", fieldValue(txtA.text), "");
+    const double c =
+        working().value("Coefficient C, as in its box", "C", fieldValue(txtC.text), "");
     // Here the second figure of a double root is written to two decimals.
-    solveQuadraticCase(fieldValue(txtA.text), b, fieldValue(txtC.text),
-                       {"#####0.000", "#####0.00"});
+    solveQuadraticCase(a, b, c, {"#####0.000", "#####0.00"});
   } catch (const ArithmeticFailure&) {
     showOutOfRange();
   }
@@ -188,6 +202,7 @@ namespace kelvara {
 
 PageDescription QuadraticPage::describe() {
   PageDescription d("frmQuadratic", "Quadratic Equations");
+  d.records(*this);
   constexpr Nature measured = Nature::Measured;
   d.label("lblHeading", lblHeading);
   d.label("lblEither", lblEither);

@@ -12,7 +12,7 @@
 
 namespace kelvara {
 
-class QuadraticPage {
+class QuadraticPage : public RecordsWorking {
  public:
   explicit QuadraticPage(Dialogs& dialogs);
   PageDescription describe();

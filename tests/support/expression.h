@@ -35,18 +35,24 @@ class Expression {
   double sum() {
     double value = product();
     while (ok_) {
-      if (take("+")) value += product();
-      else if (take("-") || take("\u2212")) value -= product();
-      else break;
+      if (take("+"))
+        value += product();
+      else if (take("-") || take("\u2212"))
+        value -= product();
+      else
+        break;
     }
     return value;
   }
   double product() {
     double value = power();
     while (ok_) {
-      if (take("*") || take("\u00D7") || take("\u00B7")) value *= power();
-      else if (take("/")) value /= power();
-      else break;
+      if (take("*") || take("\u00D7") || take("\u00B7"))
+        value *= power();
+      else if (take("/"))
+        value /= power();
+      else
+        break;
     }
     return value;
   }
@@ -54,10 +60,14 @@ class Expression {
     if (take("-") || take("\u2212")) return -power();
     double value = atom();
     while (ok_) {
-      if (take("^")) value = std::pow(value, power());
-      else if (take("\u00B2")) value *= value;
-      else if (take("\u00B3")) value = value * value * value;
-      else break;
+      if (take("^"))
+        value = std::pow(value, power());
+      else if (take("\u00B2"))
+        value *= value;
+      else if (take("\u00B3"))
+        value = value * value * value;
+      else
+        break;
     }
     return value;
   }
@@ -70,11 +80,16 @@ class Expression {
       double (*apply)(double);
     };
     static const Function functions[] = {
-        {"sqrt", [](double x) { return std::sqrt(x); }}, {"sin", [](double x) { return std::sin(x); }},
-        {"cos", [](double x) { return std::cos(x); }},   {"tan", [](double x) { return std::tan(x); }},
-        {"asin", [](double x) { return std::asin(x); }}, {"acos", [](double x) { return std::acos(x); }},
-        {"atan", [](double x) { return std::atan(x); }}, {"exp", [](double x) { return std::exp(x); }},
-        {"ln", [](double x) { return std::log(x); }},    {"log", [](double x) { return std::log10(x); }},
+        {"sqrt", [](double x) { return std::sqrt(x); }},
+        {"sin", [](double x) { return std::sin(x); }},
+        {"cos", [](double x) { return std::cos(x); }},
+        {"tan", [](double x) { return std::tan(x); }},
+        {"asin", [](double x) { return std::asin(x); }},
+        {"acos", [](double x) { return std::acos(x); }},
+        {"atan", [](double x) { return std::atan(x); }},
+        {"exp", [](double x) { return std::exp(x); }},
+        {"ln", [](double x) { return std::log(x); }},
+        {"log", [](double x) { return std::log10(x); }},
         {"abs", [](double x) { return std::fabs(x); }},
     };
     for (const Function& function : functions) {
