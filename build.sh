@@ -39,11 +39,13 @@ case "${1:-}" in
     exec ./build/default/src/kelvara
     ;;
   test)
+    packages+=(poppler-utils)  # pdftotext reads the calculation sheet's PDF back
     install_missing
     build default
     ctest --preset default
     ;;
   test-asan)
+    packages+=(poppler-utils)  # pdftotext reads the calculation sheet's PDF back
     install_missing
     build asan
     ctest --preset asan
@@ -68,9 +70,11 @@ case "${1:-}" in
       --benchmark_out_format=json
     build/bench/bench/kelvara_forms_bench --benchmark_out=build/bench/results/forms.json \
       --benchmark_out_format=json
+    build/bench/bench/kelvara_range_bench --benchmark_out=build/bench/results/range.json \
+      --benchmark_out_format=json
     status=0
     python3 bench/check_targets.py build/bench/results/handlers.json \
-      build/bench/results/forms.json || status=1
+      build/bench/results/forms.json build/bench/results/range.json || status=1
     bench/stopwatch_cpu.sh build/bench || status=1
     exit $status
     ;;

@@ -20,11 +20,13 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/range_form.h"
 #include "collision/crush_form.h"
 #include "fields/message.h"
 #include "fields/page_host.h"
 #include "shell/application.h"
 #include "shell/menu_page.h"
+#include "shell/sheet_form.h"
 
 namespace {
 
@@ -174,6 +176,67 @@ int main(int argc, char* argv[]) {
     ok &= save(
         window, folder,
         QString::fromLatin1(state.page) + QLatin1Char('-') + QString::fromLatin1(state.suffix));
+  }
+  {
+    // The analyses: the flight page's range of results (slope from 30° to 60°), and the curve
+    // page's calculation sheet after a range was run for it, with a page of its PDF.
+    Application suite(dialogs, 0, QDate(2026, 12, 7));
+    suite.setEndProgram([] {});
+    const auto analyse = [&](const char* page,
+                             std::vector<std::pair<const char*, const char*>> typed,
+                             const char* calculate, const char* low, const char* high,
+                             const char* from, const char* to) -> QWidget* {
+      QWidget* window = suite.pages().show(QString::fromLatin1(page));
+      if (!QTest::qWaitForWindowExposed(window)) return nullptr;
+      for (const auto& [box, text] : typed)
+        window->findChild<QLineEdit*>(QString::fromLatin1(box))->setText(QString::fromUtf8(text));
+      if (calculate != nullptr)
+        window->findChild<QAbstractButton*>(QString::fromLatin1(calculate))->click();
+      window->findChild<QAction*>(QStringLiteral("mnuRange"))->trigger();
+      RangeForm* range = nullptr;
+      for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QLatin1String("frmRange") && top->isVisible() &&
+            top->windowTitle().endsWith(window->windowTitle()))
+          range = static_cast<RangeForm*>(top);
+      if (range == nullptr) return nullptr;
+      range->findChild<QLineEdit*>(QString::fromLatin1(low))->setText(QString::fromLatin1(from));
+      range->findChild<QLineEdit*>(QString::fromLatin1(high))->setText(QString::fromLatin1(to));
+      range->findChild<QAbstractButton*>(QStringLiteral("cmdRun"))->click();
+      while (range->running()) QTest::qWait(50);
+      QTest::qWait(100);
+      return range;
+    };
+    QWidget* flightRange = analyse("frmFlight", {{"txtTheta", "40"}, {"txth", "0"}, {"txtL", "15"}},
+                                   nullptr, "txtTheta_low", "txtTheta_high", "30", "60");
+    ok &= flightRange != nullptr && save(flightRange, folder, QStringLiteral("frmRange-flight"));
+    QWidget* curveRange = analyse(
+        "frmCurve",
+        {{"txtChord", "28"}, {"txtOrdinate", "2"}, {"txtDeceleration", "0.7"}, {"txtCamber", "0"}},
+        "Command1", "txtDeceleration_low", "txtDeceleration_high", "0.65", "0.75");
+    ok &= curveRange != nullptr;
+    QWidget* curve = suite.pages().show(QStringLiteral("frmCurve"));
+    curve->findChild<QAction*>(QStringLiteral("mnuSheet"))->trigger();
+    SheetForm* sheet = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (top->objectName() == QLatin1String("frmSheet") && top->isVisible())
+        sheet = static_cast<SheetForm*>(top);
+    if (sheet != nullptr) {
+      sheet->findChild<QLineEdit*>(QStringLiteral("txtCaseRef"))
+          ->setText(QStringLiteral("RTC/2026/118"));
+      sheet->findChild<QLineEdit*>(QStringLiteral("txtInvestigator"))
+          ->setText(QStringLiteral("PC 4411 Marsh"));
+      // As if typed: the shared header follows the boxes.
+      for (const char* box : {"txtCaseRef", "txtInvestigator"})
+        emit sheet->findChild<QLineEdit*>(QString::fromLatin1(box))->textEdited({});
+      ok &= save(sheet, folder, QStringLiteral("frmSheet-curve"));
+      const QString pdf = folder + QStringLiteral("/frmSheet-curve.pdf");
+      const bool written = PrintService::paintToPdf(
+          [sheet](QPrinter& printer) { return sheet->paint(printer); }, pdf);
+      std::printf("%s %s\n", written ? "wrote" : "FAILED", qPrintable(pdf));
+      ok &= written;
+    } else {
+      ok = false;
+    }
   }
   {
     // The crush page as its report prints: the light background, without the buttons.

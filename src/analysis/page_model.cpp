@@ -85,13 +85,6 @@ class Copy {
 
 }  // namespace
 
-std::map<std::string, std::string> textsOf(const PageDescription& page) {
-  std::map<std::string, std::string> texts;
-  for (const ControlDescription& control : page.controls)
-    if (const auto text = shownText(control)) texts.emplace(control.name, *text);
-  return texts;
-}
-
 std::vector<std::string> variableInputs(const PageDescription& page, const Calculation& calculation,
                                         const std::map<std::string, std::string>& texts) {
   std::vector<std::string> varied;

@@ -26,9 +26,6 @@ struct ResultFigure {
   std::size_t shape = 0;  // which of the box's shapes its text has
 };
 
-// Every control's text (a box's, a caption, "True"/"False", a bar's position) as it stands.
-std::map<std::string, std::string> textsOf(const PageDescription& page);
-
 // The inputs of the calculation that may vary now: measured boxes holding a number.
 std::vector<std::string> variableInputs(const PageDescription& page, const Calculation& calculation,
                                         const std::map<std::string, std::string>& texts);

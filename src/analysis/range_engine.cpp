@@ -193,8 +193,25 @@ RangeResult monteCarlo(const ModelFactory& factory, const std::vector<InputRange
     figure.p025 = values[r - 1];
     figure.p975 = values[std::min(m, r + q) - 1];
     figure.p50 = values[(m - 1) / 2];
+    figure.sorted = std::move(values);
   }
   return result;
+}
+
+OneAtATime oneAtATime(const ModelFactory& factory, const std::vector<InputRange>& inputs) {
+  OneAtATime bars;
+  Model model = factory();
+  for (std::size_t k = 0; k < inputs.size(); ++k) {
+    bars.low.emplace_back();
+    bars.high.emplace_back();
+    if (!inputs[k].varied()) continue;
+    std::vector<double> point = nominals(inputs);
+    point[k] = inputs[k].low;
+    bars.low.back() = model(point);
+    point[k] = inputs[k].high;
+    bars.high.back() = model(point);
+  }
+  return bars;
 }
 
 RangeResult firstOrder(const ModelFactory& factory, const std::vector<InputRange>& inputs) {
@@ -288,8 +305,7 @@ RangeResult bounds(const ModelFactory& factory, const std::vector<InputRange>& i
     for (std::size_t n = 0; n < kGridBudget; ++n) points.push_back(draw(uniform, 1, n));
   }
   const Table table = evaluateAll(
-      factory, points.size(), [&](std::size_t i) { return points[i]; }, figures, threads,
-      progress);
+      factory, points.size(), [&](std::size_t i) { return points[i]; }, figures, threads, progress);
   result.cancelled = progress != nullptr && progress->cancel;
   if (result.cancelled) return result;
   countRefusals(table, points.size(), result);

@@ -53,15 +53,16 @@ struct FigureRange {
   std::optional<double> p025, p50, p975;
   std::optional<double> u, U;  // first order: combined and expanded (k = 2) uncertainty
   std::vector<double> sensitivities, shares;  // first order, one each input
-  std::size_t count = 0;       // the samples that gave this figure
+  std::size_t count = 0;                      // the samples that gave this figure
+  std::vector<double> sorted;  // Monte Carlo: every figure the samples gave, in order
 };
 
 struct RangeResult {
   std::vector<FigureRange> figures;
   std::size_t samples = 0;
-  std::size_t refused = 0;  // samples in which some figure was refused
+  std::size_t refused = 0;                      // samples in which some figure was refused
   std::map<std::string, std::size_t> refusals;  // by message
-  bool searched = false;    // bounds: too many inputs to enumerate the corners
+  bool searched = false;                        // bounds: too many inputs to enumerate the corners
   bool cancelled = false;
 };
 
@@ -76,6 +77,14 @@ RangeResult firstOrder(const ModelFactory& factory, const std::vector<InputRange
 RangeResult monteCarlo(const ModelFactory& factory, const std::vector<InputRange>& inputs,
                        std::size_t samples, std::uint64_t seed, unsigned threads = 0,
                        Progress* progress = nullptr);
+
+// Each input alone at its low and at its high value, the others at their typed values (the
+// bars of a sensitivity chart): one evaluation each input and end; an input that does not
+// vary gets none.
+struct OneAtATime {
+  std::vector<std::optional<Evaluation>> low, high;
+};
+OneAtATime oneAtATime(const ModelFactory& factory, const std::vector<InputRange>& inputs);
 
 // The inputs of sample `index` of a Monte Carlo run.
 std::vector<double> draw(const std::vector<InputRange>& inputs, std::uint64_t seed,

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -13,7 +14,9 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <cmath>
+#include <tuple>
 
+#include "analysis/calculation_sheet.h"
 #include "fields/field_text.h"
 
 namespace kelvara {
@@ -45,6 +48,141 @@ const Statistic kStatistics[] = {{"_nominal", "Nominal", &FigureRange::nominal},
                                  {"_U", "U = 2u", &FigureRange::U}};
 
 const char* const kDistributions[] = {"Uniform", "Triangular", "Normal"};
+
+// A picture drawn by a function of the painter and the area inside its margin.
+class Chart : public QWidget {
+ public:
+  Chart(QWidget* parent, const char* name, const QString& words) : QWidget(parent) {
+    setObjectName(QString::fromLatin1(name));
+    setAccessibleName(words);
+    setMinimumSize(300, 190);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  }
+  std::function<void(QPainter&, const QRectF&)> draw;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().base());
+    painter.setPen(palette().mid().color());
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(palette().text().color());
+    if (draw) draw(painter, QRectF(rect()).adjusted(8, 6, -8, -6));
+  }
+};
+
+QString figure(double value) { return QString::number(value, 'g', 6); }
+
+// The Monte Carlo figures in 40 bins, the 95 % interval dashed and the nominal figure red.
+void drawHistogram(QPainter& painter, const QRectF& area, const QString& title,
+                   const FigureRange& range) {
+  const qreal line = painter.fontMetrics().height();
+  painter.drawText(QRectF(area.left(), area.top(), area.width(), line), Qt::AlignLeft, title);
+  const std::vector<double>& values = range.sorted;
+  if (values.empty()) {
+    painter.drawText(area, Qt::AlignCenter,
+                     QStringLiteral("A Monte Carlo run shows its spread here."));
+    return;
+  }
+  double low = values.front();
+  double high = values.back();
+  if (range.nominal) low = std::min(low, *range.nominal), high = std::max(high, *range.nominal);
+  if (high <= low) high = low + std::max(1e-9, std::fabs(low) * 1e-9);
+  constexpr int kBins = 40;
+  std::vector<std::size_t> counts(kBins, 0);
+  for (double value : values)
+    ++counts[std::min<std::size_t>(kBins - 1,
+                                   static_cast<std::size_t>((value - low) / (high - low) * kBins))];
+  const double most = static_cast<double>(*std::max_element(counts.begin(), counts.end()));
+  const QRectF plot = area.adjusted(0, line + 4, 0, -(line + 4));
+  const auto x = [&](double value) {
+    return plot.left() + (value - low) / (high - low) * plot.width();
+  };
+  for (int bin = 0; bin < kBins; ++bin) {
+    const qreal height = static_cast<double>(counts[bin]) / most * plot.height();
+    painter.fillRect(QRectF(plot.left() + bin * plot.width() / kBins, plot.bottom() - height,
+                            plot.width() / kBins - 1, height),
+                     QColor(90, 130, 200));
+  }
+  painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+  for (const auto& point : {range.p025, range.p975})
+    if (point) painter.drawLine(QPointF(x(*point), plot.top()), QPointF(x(*point), plot.bottom()));
+  if (range.nominal) {
+    painter.setPen(QPen(QColor(200, 30, 30), 2));
+    painter.drawLine(QPointF(x(*range.nominal), plot.top()),
+                     QPointF(x(*range.nominal), plot.bottom()));
+  }
+  painter.setPen(Qt::black);
+  const QRectF axis(area.left(), plot.bottom() + 4, area.width(), line);
+  painter.drawText(axis, Qt::AlignLeft, figure(low));
+  painter.drawText(axis, Qt::AlignRight, figure(high));
+  if (range.p025 && range.p975)
+    painter.drawText(
+        axis, Qt::AlignHCenter,
+        QStringLiteral("95 %: %1 to %2").arg(figure(*range.p025), figure(*range.p975)));
+}
+
+// Each input alone at its low and high value: a bar each, the longest first, about the
+// nominal figure.
+void drawTornado(QPainter& painter, const QRectF& area, const QString& title,
+                 std::optional<double> nominal, const std::vector<QString>& inputs,
+                 const OneAtATime& bars, std::size_t f) {
+  const qreal line = painter.fontMetrics().height();
+  painter.drawText(QRectF(area.left(), area.top(), area.width(), line), Qt::AlignLeft, title);
+  struct Bar {
+    QString words;
+    double low, high;
+  };
+  std::vector<Bar> shown;
+  for (std::size_t k = 0; k < inputs.size() && k < bars.low.size(); ++k) {
+    const auto& low = bars.low[k];
+    const auto& high = bars.high[k];
+    if (!low || !high || f >= low->figures.size() || f >= high->figures.size() ||
+        !low->figures[f] || !high->figures[f])
+      continue;
+    shown.push_back({inputs[k], *low->figures[f], *high->figures[f]});
+  }
+  if (shown.empty() || !nominal) {
+    painter.drawText(area, Qt::AlignCenter,
+                     QStringLiteral("A run with a varied input shows its bars here."));
+    return;
+  }
+  std::stable_sort(shown.begin(), shown.end(), [](const Bar& a, const Bar& b) {
+    return std::fabs(a.high - a.low) > std::fabs(b.high - b.low);
+  });
+  double least = *nominal, greatest = *nominal;
+  for (const Bar& bar : shown)
+    least = std::min({least, bar.low, bar.high}),
+    greatest = std::max({greatest, bar.low, bar.high});
+  if (greatest <= least) greatest = least + std::max(1e-9, std::fabs(least) * 1e-9);
+  const QRectF plot = area.adjusted(area.width() * 0.35, line + 4, 0, -(line + 4));
+  const auto x = [&](double value) {
+    return plot.left() + (value - least) / (greatest - least) * plot.width();
+  };
+  const qreal row = std::min<qreal>(line + 6, plot.height() / static_cast<qreal>(shown.size()));
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    const qreal top = plot.top() + static_cast<qreal>(i) * row;
+    painter.drawText(QRectF(area.left(), top, area.width() * 0.35 - 6, row),
+                     Qt::AlignRight | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(shown[i].words, Qt::ElideRight,
+                                                      static_cast<int>(area.width() * 0.35 - 6)));
+    // The low value's bar above the high value's, so that neither hides the other.
+    const qreal half = (row - 4) / 2;
+    for (const auto& [end, colour, y] :
+         {std::tuple{shown[i].low, QColor(90, 130, 200), top + 2},
+          std::tuple{shown[i].high, QColor(220, 150, 60), top + 2 + half}})
+      painter.fillRect(QRectF(QPointF(std::min(x(*nominal), x(end)), y),
+                              QPointF(std::max(x(*nominal), x(end)), y + half)),
+                       colour);
+  }
+  painter.setPen(QPen(QColor(200, 30, 30), 2));
+  painter.drawLine(QPointF(x(*nominal), plot.top()), QPointF(x(*nominal), plot.bottom()));
+  painter.setPen(Qt::black);
+  const QRectF axis(plot.left(), plot.bottom() + 4, plot.width(), line);
+  painter.drawText(axis, Qt::AlignLeft, figure(least));
+  painter.drawText(axis, Qt::AlignRight, figure(greatest));
+  painter.drawText(axis, Qt::AlignHCenter, QStringLiteral("blue: low value, orange: high"));
+}
 
 QLineEdit* figureBox(QWidget* parent, const QString& name) {
   auto* box = new QLineEdit(parent);
@@ -133,9 +271,10 @@ RangeForm::RangeForm(const PageDescription& page, PageOpener open, Dialogs& dial
   scroll->setFrameShape(QFrame::NoFrame);
   results_ = new QWidget(scroll);
   resultsGrid_ = new QGridLayout(results_);
+  resultsGrid_->setAlignment(Qt::AlignTop);
   scroll->setWidget(results_);
   (new QVBoxLayout(resultsFrame))->addWidget(scroll);
-  layout->addWidget(resultsFrame, 2);
+  layout->addWidget(resultsFrame, 3);
   lblRefused_ = new QLabel(this);
   lblRefused_->setObjectName(QStringLiteral("lblRefused"));
   lblRefused_->setTextFormat(Qt::PlainText);
@@ -146,7 +285,25 @@ RangeForm::RangeForm(const PageDescription& page, PageOpener open, Dialogs& dial
   txtExtremes_->setAccessibleName(QStringLiteral("Where the extremes lie"));
   txtExtremes_->setReadOnly(true);
   txtExtremes_->setTabChangesFocus(true);
-  layout->addWidget(txtExtremes_, 1);
+  txtExtremes_->setFixedHeight(txtExtremes_->fontMetrics().lineSpacing() * 4 + 12);
+  layout->addWidget(txtExtremes_);
+
+  auto* chartRow = new QHBoxLayout;
+  auto* chartCaption = new QLabel(QStringLiteral("C&hart of:"), this);
+  cboFigure_ = new QComboBox(this);
+  cboFigure_->setObjectName(QStringLiteral("cboFigure"));
+  chartCaption->setBuddy(cboFigure_);
+  chartRow->addWidget(chartCaption);
+  chartRow->addWidget(cboFigure_, 1);
+  layout->addLayout(chartRow);
+  auto* charts = new QHBoxLayout;
+  picHistogram_ =
+      new Chart(this, "picHistogram", QStringLiteral("Histogram of the Monte Carlo figures"));
+  picTornado_ = new Chart(this, "picTornado", QStringLiteral("Sensitivity to each input"));
+  charts->addWidget(picHistogram_);
+  charts->addWidget(picTornado_);
+  layout->addLayout(charts, 2);
+  connect(cboFigure_, &QComboBox::currentIndexChanged, this, [this] { drawCharts(); });
 
   connect(cboCalculation_, &QComboBox::currentIndexChanged, this, [this] { chooseCalculation(); });
   connect(cmdRun_, &QPushButton::clicked, this, [this] { run(); });
@@ -155,7 +312,7 @@ RangeForm::RangeForm(const PageDescription& page, PageOpener open, Dialogs& dial
   connect(cmdClose, &QPushButton::clicked, this, [this] { close(); });
   poller_.setInterval(50);  // the bar moves at least every 0.1 s
   connect(&poller_, &QTimer::timeout, this, [this] { poll(); });
-  resize(900, 760);
+  resize(960, 940);
 }
 
 RangeForm::~RangeForm() {
@@ -165,9 +322,16 @@ RangeForm::~RangeForm() {
   }
 }
 
-void RangeForm::startFrom(const std::map<std::string, std::string>& texts) {
-  texts_ = texts;
+void RangeForm::startFrom(const Texts& texts, std::map<std::string, Texts> runStarts) {
+  current_ = texts;
+  runStarts_ = std::move(runStarts);
   chooseCalculation();
+}
+
+std::vector<std::string> RangeForm::linesFor(const std::string& calculation,
+                                             const Texts& start) const {
+  if (calculation != shownCalculation_ || start != shownStart_) return {};
+  return shownLines_;
 }
 
 void RangeForm::chooseCalculation() {
@@ -175,6 +339,8 @@ void RangeForm::chooseCalculation() {
   const int index = cboCalculation_->currentIndex();
   if (index < 0 || index >= static_cast<int>(page_.calculations.size())) return;
   const Calculation& calculation = page_.calculations[static_cast<std::size_t>(index)];
+  const auto runStart = runStarts_.find(std::string(calculation.name));
+  texts_ = runStart == runStarts_.end() ? current_ : runStart->second;
   varied_ = variableInputs(page_, calculation, texts_);
   model_ = std::make_unique<PageCalculation>(open_, std::string(calculation.name), texts_, varied_);
 
@@ -242,6 +408,34 @@ void RangeForm::chooseCalculation() {
   }
   lblRefused_->clear();
   txtExtremes_->clear();
+  cboFigure_->clear();
+  for (const ResultFigure& figure : model_->figures())
+    cboFigure_->addItem(
+        text(page_.find(figure.box)->words) +
+        (figure.unit.empty() ? QString() : QStringLiteral(" (%1)").arg(text(figure.unit))));
+  shown_ = {};
+  bars_ = {};
+  drawCharts();
+}
+
+void RangeForm::drawCharts() {
+  const int index = cboFigure_->currentIndex();
+  const std::size_t f = index < 0 ? 0 : static_cast<std::size_t>(index);
+  const QString what = cboFigure_->currentText();
+  FigureRange none;
+  const FigureRange& range = f < shown_.figures.size() ? shown_.figures[f] : none;
+  std::vector<QString> inputs;
+  for (const std::string& name : varied_) inputs.push_back(text(page_.find(name)->words));
+  static_cast<Chart*>(picHistogram_)->draw = [what, range](QPainter& painter, const QRectF& area) {
+    drawHistogram(painter, area, QStringLiteral("Monte Carlo figures: ") + what, range);
+  };
+  static_cast<Chart*>(picTornado_)->draw = [what, nominal = range.nominal, inputs, bars = bars_, f](
+                                               QPainter& painter, const QRectF& area) {
+    drawTornado(painter, area, QStringLiteral("Each input alone: ") + what, nominal, inputs, bars,
+                f);
+  };
+  picHistogram_->update();
+  picTornado_->update();
 }
 
 void RangeForm::refuse(const std::string& why) {
@@ -298,6 +492,9 @@ void RangeForm::run() {
   progress_.cancel = false;
   finished_ = false;
   const bool drawn = optMonteCarlo_->isChecked();
+  method_ = drawn                     ? "Monte Carlo, " + samplesText + " samples, seed " + seedText
+            : optBounds_->isChecked() ? std::string("Bounds")
+                                      : std::string("First order");
   total_ = drawn ? static_cast<std::size_t>(samples) : 0;
   progressBar_->setRange(0, total_ > 0 ? 1000 : 0);  // a busy bar where the count is unknown
   progressBar_->setValue(0);
@@ -314,6 +511,7 @@ void RangeForm::run() {
       result_ = bounds(factory, ranges, 0, &progress_);
     else
       result_ = firstOrder(factory, ranges);
+    if (!progress_.cancel) runBars_ = oneAtATime(factory, ranges);
     finished_ = true;
   });
   poller_.start();
@@ -333,7 +531,9 @@ void RangeForm::poll() {
   for (QWidget* widget : std::initializer_list<QWidget*>{cmdRun_, cboCalculation_, inputs_})
     widget->setEnabled(true);
   cmdCancel_->setEnabled(false);
-  if (!result_.cancelled) showResult(result_);  // a cancelled run keeps the figures shown before
+  if (result_.cancelled) return;  // a cancelled run keeps the figures shown before
+  bars_ = std::move(runBars_);
+  showResult(result_);
 }
 
 void RangeForm::showResult(const RangeResult& result) {
@@ -358,6 +558,32 @@ void RangeForm::showResult(const RangeResult& result) {
   for (const auto& [message, count] : result.refusals)
     refused += QStringLiteral("\n%1: %2").arg(count).arg(QString::fromStdString(message));
   lblRefused_->setText(refused);
+
+  // What a calculation sheet of the same run shows of it.
+  shownCalculation_ = cboCalculation_->currentText().toStdString();
+  shownStart_ = texts_;
+  shownLines_ = {method_};
+  for (std::size_t i = 0; i < varied_.size(); ++i) {
+    const std::string name = varied_[i];
+    const auto* low = inputs_->findChild<QLineEdit*>(QString::fromStdString(name + "_low"));
+    const auto* high = inputs_->findChild<QLineEdit*>(QString::fromStdString(name + "_high"));
+    const auto* kind = inputs_->findChild<QComboBox*>(QString::fromStdString(name + "_dist"));
+    if (low->text() == high->text()) continue;  // held at its typed value
+    shownLines_.push_back(wordsOf(page_, name) + ": from " + low->text().toStdString() + " to " +
+                          high->text().toStdString() + ", " + kind->currentText().toStdString());
+  }
+  for (std::size_t f = 0; f < figures.size(); ++f) {
+    if (f > 0 && figures[f].box == figures[f - 1].box) continue;
+    std::string line = wordsOf(page_, figures[f].box) + ":";
+    for (const Statistic& statistic : kStatistics) {
+      const auto* edit = results_->findChild<QLineEdit*>(
+          QString::fromStdString(figures[f].box + statistic.suffix));
+      if (!edit->text().isEmpty())
+        line += std::string(" ") + statistic.heading + " " + edit->text().toStdString() + ";";
+    }
+    shownLines_.push_back(line);
+  }
+  shownLines_.push_back(refused.toStdString());
 
   QStringList lines;
   if (result.searched)
@@ -393,6 +619,8 @@ void RangeForm::showResult(const RangeResult& result) {
     }
   }
   txtExtremes_->setPlainText(lines.join(QLatin1Char('\n')));
+  shown_ = result;
+  drawCharts();
 }
 
 }  // namespace kelvara

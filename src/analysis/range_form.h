@@ -38,8 +38,13 @@ class RangeForm : public QWidget {
             PageHost& host);
   ~RangeForm() override;
 
-  // Takes the page's texts as they stand now, as the ranges' starting figures.
-  void startFrom(const std::map<std::string, std::string>& texts);
+  using Texts = std::map<std::string, std::string>;
+  // Takes the page's texts as they stand now as the ranges' starting figures, or for a
+  // calculation in runStarts, the texts its last run began from.
+  void startFrom(const Texts& texts, std::map<std::string, Texts> runStarts = {});
+  // The last range of results shown, one line each, if it was run for that calculation from
+  // those texts; else nothing.
+  std::vector<std::string> linesFor(const std::string& calculation, const Texts& start) const;
   bool running() const { return worker_.joinable(); }
 
  private:
@@ -48,6 +53,7 @@ class RangeForm : public QWidget {
   void cancel();
   void poll();
   void showResult(const analysis::RangeResult& result);
+  void drawCharts();
   bool readRanges(std::vector<analysis::InputRange>& ranges);
   void refuse(const std::string& why);
 
@@ -55,7 +61,14 @@ class RangeForm : public QWidget {
   analysis::PageOpener open_;
   Dialogs& dialogs_;
   PageHost& host_;
-  std::map<std::string, std::string> texts_;
+  Texts texts_;  // the chosen calculation's starting texts
+  Texts current_;
+  std::map<std::string, Texts> runStarts_;
+  // The range shown: its calculation, starting texts and lines.
+  std::string shownCalculation_;
+  Texts shownStart_;
+  std::vector<std::string> shownLines_;
+  std::string method_;
   std::unique_ptr<analysis::PageCalculation> model_;
   std::vector<std::string> varied_;
 
@@ -74,12 +87,18 @@ class RangeForm : public QWidget {
   QGridLayout* resultsGrid_;
   QLabel* lblRefused_;
   QPlainTextEdit* txtExtremes_;
+  QComboBox* cboFigure_;
+  QWidget* picHistogram_;
+  QWidget* picTornado_;
 
   std::thread worker_;
   analysis::Progress progress_;
   std::size_t total_ = 0;
   std::atomic<bool> finished_{false};
   analysis::RangeResult result_;
+  analysis::OneAtATime runBars_;  // the worker's, until the run ends
+  analysis::OneAtATime bars_;     // of the run shown
+  analysis::RangeResult shown_;
   QTimer poller_;
 };
 

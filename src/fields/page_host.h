@@ -27,10 +27,12 @@ class PageHost {
   // Shows another page of the suite by its name (frmDiagram), creating it on first show.
   // The calling page has hidden itself.
   virtual void showPage(const char* page) = 0;
-  // Whether the host opens the Range of results window of a page (openRange).
-  virtual bool offersRange() const { return false; }
+  // Whether the host opens the analysis windows of a page (openRange, openSheet).
+  virtual bool offersAnalysis() const { return false; }
   // Opens the Range of results window of a calculator page, from what it shows now.
   virtual void openRange(QWidget& page) { (void)page; }
+  // Opens the calculation sheet of a calculator page.
+  virtual void openSheet(QWidget& page) { (void)page; }
 };
 
 }  // namespace kelvara

@@ -3,14 +3,15 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QKeySequence>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -161,8 +162,70 @@ Widget* PageWindow::named(Widget* widget, const void* control) {
   return widget;
 }
 
-std::function<void()> PageWindow::handlerOf(const void* control, Event event) const {
-  return description_.runFor(description_.at(control).name, event);
+std::function<void()> PageWindow::handlerOf(const void* control, Event event) {
+  const std::string_view name = description_.at(control).name;
+  std::function<void()> handler = description_.runFor(name, event);
+  const HandlerDescription* step = description_.handlerFor(name, event);
+  if (!handler || step == nullptr || description_.recorder == nullptr) return handler;
+  std::vector<const Calculation*> calculations;
+  for (const Calculation& calculation : description_.calculations)
+    if (std::find(calculation.handlers.begin(), calculation.handlers.end(), step->name) !=
+        calculation.handlers.end())
+      calculations.push_back(&calculation);
+  if (calculations.empty()) return handler;
+  return [this, calculations, handler, stepName = std::string(step->name)] {
+    recordRun(calculations, stepName, handler);
+  };
+}
+
+void PageWindow::recordRun(const std::vector<const Calculation*>& calculations,
+                           std::string_view step, const std::function<void()>& handler) {
+  if (recording_ != nullptr) {  // a step run by another step records into its run
+    handler();
+    return;
+  }
+  WorkingRecord record;
+  const std::map<std::string, std::string> before = textsOf(description_);
+  recording_ = &record;
+  description_.recorder->recordInto(record);
+  struct Done {  // however the handler ends
+    PageWindow& window;
+    ~Done() {
+      window.recording_ = nullptr;
+      window.description_.recorder->recordInto(noWorking());
+    }
+  };
+  {
+    Done done{*this};
+    handler();
+  }
+  const std::int64_t when = QDateTime::currentSecsSinceEpoch();
+  for (const Calculation* calculation : calculations) {
+    const std::string name(calculation->name);
+    CalculationRun run{name, before, {}, when, {}};
+    const auto unfinished = unfinished_.find(name);
+    if (step != calculation->handlers.front() && unfinished != unfinished_.end()) {
+      run = std::move(unfinished->second);  // the earlier steps of this run
+      unfinished_.erase(unfinished);
+    }
+    run.working.insert(run.working.end(), record.lines().begin(), record.lines().end());
+    run.after = textsOf(description_);
+    run.when = when;
+    if (step == calculation->handlers.back()) {
+      runs_[name] = std::move(run);
+      latest_ = name;
+      emit calculated(QString::fromStdString(name));
+    } else {
+      unfinished_[name] = std::move(run);
+    }
+  }
+}
+
+const CalculationRun* PageWindow::latestRun() const { return lastRun(latest_); }
+
+const CalculationRun* PageWindow::lastRun(std::string_view calculation) const {
+  const auto run = runs_.find(calculation);
+  return run == runs_.end() ? nullptr : &run->second;
 }
 
 std::function<void()> PageWindow::commandOf(const void* control,
@@ -369,7 +432,7 @@ void PageWindow::showEvent(QShowEvent* event) {
   if (!shownBefore_) {
     shownBefore_ = true;
     // After the page's own menus: the analyses of its calculations.
-    if (host_.offersRange() && !description_.calculations.empty()) {
+    if (host_.offersAnalysis() && !description_.calculations.empty()) {
       QMenu* analysis = menuBar()->addMenu(QStringLiteral("Analysis"));
       analysis->setObjectName(QStringLiteral("mnuAnalysis"));
       analysis->menuAction()->setObjectName(QStringLiteral("mnuAnalysis"));
@@ -378,6 +441,11 @@ void PageWindow::showEvent(QShowEvent* event) {
       range->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
       connect(range, &QAction::triggered, this,
               [this] { run([this] { host_.openRange(*this); }); });
+      QAction* sheet = analysis->addAction(QStringLiteral("Calculation sheet..."));
+      sheet->setObjectName(QStringLiteral("mnuSheet"));
+      sheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+      connect(sheet, &QAction::triggered, this,
+              [this] { run([this] { host_.openSheet(*this); }); });
     }
     const QList<QWidget*> chain = chainTabOrder(page());
     inputNames_.collect(page());

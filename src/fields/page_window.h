@@ -16,6 +16,8 @@
 #include <QScrollBar>
 #include <QString>
 #include <functional>
+#include <map>
+#include <string_view>
 #include <vector>
 
 #include "fields/binding.h"
@@ -23,6 +25,7 @@
 #include "fields/message.h"
 #include "fields/page_description.h"
 #include "fields/page_host.h"
+#include "fields/working.h"
 
 namespace kelvara {
 
@@ -44,6 +47,15 @@ class PageWindow : public QMainWindow {
   void goToPage(const char* page);
   // End the program, as the Exit button does (for a page whose Exit runs a handler first).
   void endProgram();
+
+  // The last completed run of a calculation of the page, if there has been one.
+  const CalculationRun* lastRun(std::string_view calculation) const;
+  // The run of whichever calculation ran last.
+  const CalculationRun* latestRun() const;
+
+ signals:
+  // A calculation of the page has run; lastRun holds it.
+  void calculated(const QString& calculation);
 
  protected:
   // The dialogs to hand to the page logic: before each box they put on the screen
@@ -125,6 +137,7 @@ class PageWindow : public QMainWindow {
     int show(const Message& message) override {
       window_.releaseScrollBars();
       window_.binding_.push();
+      if (window_.recording_ != nullptr) window_.recording_->message(message);
       return screen_.show(message);
     }
 
@@ -141,7 +154,12 @@ class PageWindow : public QMainWindow {
   // (an empty function when there is none).
   template <class Widget>
   Widget* named(Widget* widget, const void* control);
-  std::function<void()> handlerOf(const void* control, Event event) const;
+  std::function<void()> handlerOf(const void* control, Event event);
+  // Runs a handler that is a step of calculations of the page, keeping their record: the
+  // texts before and after, the working and the messages. A calculation of several steps
+  // is complete at its last.
+  void recordRun(const std::vector<const Calculation*>& calculations, std::string_view step,
+                 const std::function<void()>& handler);
   // What a described command does when the investigator gives it.
   std::function<void()> commandOf(const void* control, const std::function<void()>& windowAction);
 
@@ -153,6 +171,10 @@ class PageWindow : public QMainWindow {
   bool shownBefore_ = false;
   std::vector<QScrollBar*> scrollBars_;
   BoundDialogs boundDialogs_;
+  std::map<std::string, CalculationRun, std::less<>> runs_;
+  std::map<std::string, CalculationRun, std::less<>> unfinished_;  // runs of several steps
+  std::string latest_;
+  WorkingRecord* recording_ = nullptr;
 };
 
 }  // namespace kelvara

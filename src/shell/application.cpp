@@ -1,7 +1,5 @@
 #include "shell/application.h"
 
-#include "shell/page_logics.h"
-
 #include <QApplication>
 #include <QRandomGenerator>
 #include <QTime>
@@ -27,6 +25,8 @@
 #include "motion/quadratic_form.h"
 #include "shell/check_figures_form.h"
 #include "shell/menu_form.h"
+#include "shell/page_logics.h"
+#include "shell/worked_examples.h"
 
 namespace kelvara {
 
@@ -101,10 +101,38 @@ void Application::openRange(QWidget& window) {
     range = std::make_unique<RangeForm>(
         page->description(),
         [name](Dialogs& dialogs) { return openPageLogic(name, dialogs); }, dialogs_, *this);
-  if (!range->running()) range->startFrom(analysis::textsOf(page->description()));
+  // A calculation whose last run the page still shows is analysed from the texts that run
+  // began from (a box that is both an input and a result holds the run's figure now).
+  const RangeForm::Texts now = textsOf(page->description());
+  std::map<std::string, RangeForm::Texts> runStarts;
+  for (const Calculation& calculation : page->description().calculations)
+    if (const CalculationRun* run = page->lastRun(calculation.name); run && run->after == now)
+      runStarts[run->calculation] = run->before;
+  if (!range->running()) range->startFrom(now, std::move(runStarts));
   range->show();
   range->raise();
   range->activateWindow();
+}
+
+void Application::openSheet(QWidget& window) {
+  auto* page = qobject_cast<PageWindow*>(&window);
+  if (page == nullptr) return;
+  const std::string name(page->description().page);
+  if (sheetHeader_.program.empty()) {
+    sheetHeader_.program = "Kelvara " KELVARA_VERSION;
+    sheetHeader_.checkSummary = checkWorkedExamples(workedExamples()).summary;
+  }
+  std::unique_ptr<SheetForm>& sheet = sheets_[name];
+  if (sheet == nullptr)
+    sheet = std::make_unique<SheetForm>(
+        *page, sheetHeader_, printService_, [this, name](const CalculationRun& run) {
+          const auto range = ranges_.find(name);
+          if (range == ranges_.end() || range->second == nullptr) return std::vector<std::string>();
+          return range->second->linesFor(run.calculation, run.before);
+        });
+  sheet->show();
+  sheet->raise();
+  sheet->activateWindow();
 }
 
 }  // namespace kelvara

@@ -12,6 +12,7 @@
 #include "shell/menu_form.h"
 #include "shell/page_registry.h"
 #include "shell/print_service.h"
+#include "shell/sheet_form.h"
 
 namespace kelvara {
 
@@ -33,8 +34,9 @@ class Application : public PageHost {
   void printWindow(QWidget& window) override;
   void printSheets(QWidget& window, const std::vector<QWidget*>& sheets) override;
   void showPage(const char* page) override;
-  bool offersRange() const override { return true; }
+  bool offersAnalysis() const override { return true; }
   void openRange(QWidget& page) override;
+  void openSheet(QWidget& page) override;
 
   // Replaces how the program ends (tests watch for it instead of quitting).
   void setEndProgram(std::function<void()> end) { end_ = std::move(end); }
@@ -50,6 +52,9 @@ class Application : public PageHost {
   PageRegistry registry_;
   // Each page's Range of results window, by page; closed before the pages they analyse.
   std::map<std::string, std::unique_ptr<RangeForm>> ranges_;
+  // Each page's Calculation sheet, and the header every sheet shares.
+  std::map<std::string, std::unique_ptr<SheetForm>> sheets_;
+  analysis::SheetHeader sheetHeader_;
   std::unique_ptr<MenuForm> menu_;
   std::function<void()> end_;
 };

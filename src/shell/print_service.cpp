@@ -45,9 +45,8 @@ bool paintSheets(const std::vector<QWidget*>& sheets, QPrinter& printer) {
 
 // The save-file dialog, asking before it overwrites a file and adding ".pdf" to a name typed
 // without it.
-QString askWithDialog(QWidget& window, const QString& suggested) {
-  QFileDialog dialog(&window, QStringLiteral("No printer is set up: save the page as a PDF file"),
-                     suggested, QStringLiteral("PDF files (*.pdf)"));
+QString askWithDialog(QWidget& window, const QString& question, const QString& suggested) {
+  QFileDialog dialog(&window, question, suggested, QStringLiteral("PDF files (*.pdf)"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
@@ -63,17 +62,23 @@ QString askWithDialog(QWidget& window, const QString& suggested) {
 PrintService::PrintService(Dialogs& dialogs)
     : dialogs_(dialogs),
       defaultPrinter_([] { return QPrinterInfo::defaultPrinterName(); }),
-      askForPdfFile_(&askWithDialog) {}
+      askForPdfFile_([this](QWidget& window, const QString& suggested) {
+        return askWithDialog(window, question_, suggested);
+      }) {}
 
 bool PrintService::printToPdf(QWidget& window, const QString& path) {
   return sheetsToPdf({&window}, path);
 }
 
 bool PrintService::sheetsToPdf(const std::vector<QWidget*>& sheets, const QString& path) {
+  return paintToPdf([&sheets](QPrinter& printer) { return paintSheets(sheets, printer); }, path);
+}
+
+bool PrintService::paintToPdf(const Painting& paint, const QString& path) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path);
-  if (!paintSheets(sheets, printer)) return false;
+  if (!paint(printer)) return false;
   QFileInfo written(path);
   return written.exists() && written.size() > 0;
 }
@@ -81,26 +86,44 @@ bool PrintService::sheetsToPdf(const std::vector<QWidget*>& sheets, const QStrin
 void PrintService::printWindow(QWidget& window) { printSheets(window, {&window}); }
 
 void PrintService::printSheets(QWidget& window, const std::vector<QWidget*>& sheets) {
-  const QString printerName = defaultPrinter_();
-  if (!printerName.isEmpty()) {
-    const QPrinterInfo printerInfo = QPrinterInfo::printerInfo(printerName);
-    QPrinter printer(printerInfo, QPrinter::HighResolution);
-    if (!printerInfo.isNull() && paintSheets(sheets, printer)) return;
-    dialogs_.show(
-        Message{{"The page could not be sent to the printer " + printerName.toStdString() + "."},
-                MessageCode::Exclamation});
-    return;
-  }
+  printPainted(window, [&sheets](QPrinter& printer) { return paintSheets(sheets, printer); });
+}
+
+QString PrintService::suggestedPdf(QWidget& window) const {
   // A window title may hold a slash, which would read as a folder.
   QString name = window.windowTitle();
   name.replace(u'/', u'-');
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!QDir(folder).exists()) folder = QDir::homePath();
-  const QString path = askForPdfFile_(window, folder + u'/' + name + QStringLiteral(".pdf"));
+  return folder + u'/' + name + QStringLiteral(".pdf");
+}
+
+void PrintService::writePdf(QWidget& window, const Painting& paint) {
+  const QString path = askForPdfFile_(window, suggestedPdf(window));
   if (path.isEmpty()) return;
-  if (!sheetsToPdf(sheets, path))
+  if (!paintToPdf(paint, path))
     dialogs_.show(Message{{"The page could not be saved as " + path.toStdString() + "."},
                           MessageCode::Exclamation});
+}
+
+void PrintService::savePdf(QWidget& window, const Painting& paint) {
+  question_ = QStringLiteral("Save as a PDF file");
+  writePdf(window, paint);
+}
+
+void PrintService::printPainted(QWidget& window, const Painting& paint) {
+  const QString printerName = defaultPrinter_();
+  if (!printerName.isEmpty()) {
+    const QPrinterInfo printerInfo = QPrinterInfo::printerInfo(printerName);
+    QPrinter printer(printerInfo, QPrinter::HighResolution);
+    if (!printerInfo.isNull() && paint(printer)) return;
+    dialogs_.show(
+        Message{{"The page could not be sent to the printer " + printerName.toStdString() + "."},
+                MessageCode::Exclamation});
+    return;
+  }
+  question_ = QStringLiteral("No printer is set up: save the page as a PDF file");
+  writePdf(window, paint);
 }
 
 }  // namespace kelvara
