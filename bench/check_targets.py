@@ -30,7 +30,7 @@ def target_for(name):
     if name.startswith(("MonteCarlo100000/", "Bounds2inputs/")):
         return 1000.0, "range of results"
     if name.startswith("PerSample/"):
-        return None, "engine cost a sample (checked by the benchmark itself)"
+        return None, "engine cost a sample"
     if name.startswith("FirstShow/"):
         return 10.0, "first show"
     if name.startswith("Sweep/"):
@@ -56,6 +56,15 @@ def main(paths):
                 missed += 1
                 continue
             limit, kind = target_for(name)
+            if name.startswith("PerSample/"):
+                # The engine's own cost a sample, beside the page's handlers in the same run.
+                engine, handler = run["engine_us"], run["handler_us"]
+                allowed = max(handler, 2.0)
+                verdict = "meets" if engine <= allowed else "MISSES"
+                missed += verdict == "MISSES"
+                rows.append((name, f"{engine:.2f} us (handler {handler:.2f})",
+                             f"<= {allowed:.2f} us", f"{verdict} ({kind})"))
+                continue
             wall = milliseconds(run)
             figure = run.get("thread_cpu_ms", wall)
             if limit is None:

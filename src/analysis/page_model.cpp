@@ -1,5 +1,6 @@
 #include "analysis/page_model.h"
 
+#include <cmath>
 #include <exception>
 #include <utility>
 
@@ -8,6 +9,17 @@
 namespace kelvara::analysis {
 
 namespace {
+
+// A drawn figure to twelve significant figures, far finer than any measurement, so that its
+// text is short and quick to write.
+double twelveFigures(double figure) {
+  if (figure == 0.0 || !std::isfinite(figure)) return figure;
+  const int places = 11 - static_cast<int>(std::floor(std::log10(std::fabs(figure))));
+  if (places < -22 || places > 22) return figure;
+  const double scale = std::pow(10.0, std::abs(places));  // exact up to 10^22
+  return places >= 0 ? std::nearbyint(figure * scale) / scale
+                     : std::nearbyint(figure / scale) * scale;
+}
 
 // Answers a Yes/No box as a rerun of the calculation does, and keeps the last message shown,
 // its lines joined by a blank.
@@ -34,13 +46,19 @@ class Copy {
     if (calculation_ == nullptr) return;
     dialogs_.answer = calculation_->answer;
     // Every control as the run began, but the result boxes empty: a run that writes no
-    // figure there must not read one left from before.
+    // figure there must not read one left from before. Box texts and captions are put back
+    // straight into their strings, the rest as the investigator gives them.
     for (const ControlDescription& control : page.controls) {
       const auto text = start.find(std::string(control.name));
-      if (control.role == Role::Result && control.get<TextBox>() != nullptr)
-        start_.emplace_back(&control, std::string());
-      else if (text != start.end())
-        start_.emplace_back(&control, text->second);
+      const bool emptied = control.role == Role::Result && control.get<TextBox>() != nullptr;
+      if (!emptied && text == start.end()) continue;
+      std::string value = emptied ? std::string() : text->second;
+      if (TextBox* box = control.get<TextBox>())
+        startTexts_.emplace_back(&box->text, std::move(value));
+      else if (Label* label = control.get<Label>())
+        startTexts_.emplace_back(&label->caption, std::move(value));
+      else
+        start_.emplace_back(&control, std::move(value));
     }
     for (const std::string& name : varied) varied_.push_back(page.find(name));
     for (std::string_view handler : calculation_->handlers)
@@ -52,9 +70,10 @@ class Copy {
 
   // Runs the calculation on the inputs; the message last shown, if it ended with one.
   std::string run(const std::vector<double>& inputs) {
+    for (auto& [target, text] : startTexts_) *target = text;
     for (const auto& [control, text] : start_) giveText(page(), *control, text);
     for (std::size_t i = 0; i < varied_.size() && i < inputs.size(); ++i)
-      giveText(page(), *varied_[i], shortestText(inputs[i]));
+      giveText(page(), *varied_[i], shortestText(twelveFigures(inputs[i])));
     dialogs_.last.clear();
     try {
       for (const HandlerDescription* handler : handlers_) handler->run();
@@ -64,13 +83,19 @@ class Copy {
     return dialogs_.last;
   }
 
-  // The figures of a result box's text, through the first of its shapes that it has.
-  std::optional<std::vector<double>> figuresOf(const std::string& box) const {
-    const ControlDescription* control = page().find(box);
+  // The figures of a result box's text, through the first of its shapes that it has; the
+  // shape it had at the typed values (likely) first.
+  std::optional<std::vector<double>> figuresOf(const ControlDescription* control,
+                                               std::size_t likely = 0) const {
     const TextBox* text = control == nullptr ? nullptr : control->get<TextBox>();
     if (text == nullptr) return std::nullopt;
+    if (likely < control->shapes.size())
+      if (auto figures = control->shapes[likely].figures(text->text, false);
+          figures && !figures->empty())
+        return figures;
     for (const Shape& shape : control->shapes)
-      if (auto figures = shape.figures(text->text); figures && !figures->empty()) return figures;
+      if (auto figures = shape.figures(text->text, false); figures && !figures->empty())
+        return figures;
     return std::nullopt;
   }
 
@@ -78,6 +103,7 @@ class Copy {
   RerunDialogs dialogs_;
   std::unique_ptr<PageLogic> logic_;
   const Calculation* calculation_ = nullptr;
+  std::vector<std::pair<std::string*, std::string>> startTexts_;
   std::vector<std::pair<const ControlDescription*, std::string>> start_;
   std::vector<const ControlDescription*> varied_;
   std::vector<const HandlerDescription*> handlers_;
@@ -110,7 +136,7 @@ PageCalculation::PageCalculation(PageOpener open, std::string calculation,
   if (copy.calculation() == nullptr) return;
   copy.run(typed_);
   for (std::string_view box : copy.calculation()->results) {
-    const auto figures = copy.figuresOf(std::string(box));
+    const auto figures = copy.figuresOf(copy.page().find(box));
     if (!figures) continue;  // the run writes no figure there (an input left as typed)
     const ControlDescription& control = *copy.page().find(box);
     for (std::size_t s = 0; s < control.shapes.size(); ++s)
@@ -126,11 +152,16 @@ ModelFactory PageCalculation::factory() const {
   return [open = open_, calculation = calculation_, start = start_, varied = varied_,
           figures = figures_] {
     auto copy = std::make_shared<Copy>(open, calculation, start, varied);
-    return [copy, figures](const std::vector<double>& inputs) {
+    std::vector<const ControlDescription*> boxes;
+    for (const ResultFigure& figure : figures) boxes.push_back(copy->page().find(figure.box));
+    return [copy, figures, boxes](const std::vector<double>& inputs) {
       Evaluation evaluation;
+      evaluation.figures.reserve(figures.size());
       const std::string message = copy->run(inputs);
-      for (const ResultFigure& figure : figures) {
-        const auto read = copy->figuresOf(figure.box);
+      std::optional<std::vector<double>> read;
+      for (std::size_t f = 0; f < figures.size(); ++f) {
+        const ResultFigure& figure = figures[f];
+        if (f == 0 || boxes[f] != boxes[f - 1]) read = copy->figuresOf(boxes[f], figure.shape);
         if (read && figure.index < read->size())
           evaluation.figures.emplace_back((*read)[figure.index]);
         else

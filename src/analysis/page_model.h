@@ -1,7 +1,8 @@
 #pragma once
 // A page's calculation as a model of the range engine: on its own copy of the page logic
 // (with its own Dialogs), every control is put back as it stood when the run began, the
-// varied inputs' figures are written into their boxes as shortest texts, the calculation's
+// varied inputs' figures are written into their boxes as shortest texts (of the figure to
+// twelve significant figures), the calculation's
 // handlers run, and the figures are read back from the result boxes through their shapes.
 
 #include <functional>

@@ -54,7 +54,7 @@ struct FigureRange {
   std::optional<double> u, U;  // first order: combined and expanded (k = 2) uncertainty
   std::vector<double> sensitivities, shares;  // first order, one each input
   std::size_t count = 0;                      // the samples that gave this figure
-  std::vector<double> sorted;  // Monte Carlo: every figure the samples gave, in order
+  std::vector<double> values;  // Monte Carlo: every figure the samples gave, in no order
 };
 
 struct RangeResult {

@@ -78,14 +78,14 @@ void drawHistogram(QPainter& painter, const QRectF& area, const QString& title,
                    const FigureRange& range) {
   const qreal line = painter.fontMetrics().height();
   painter.drawText(QRectF(area.left(), area.top(), area.width(), line), Qt::AlignLeft, title);
-  const std::vector<double>& values = range.sorted;
+  const std::vector<double>& values = range.values;
   if (values.empty()) {
     painter.drawText(area, Qt::AlignCenter,
                      QStringLiteral("A Monte Carlo run shows its spread here."));
     return;
   }
-  double low = values.front();
-  double high = values.back();
+  double low = *range.min;
+  double high = *range.max;
   if (range.nominal) low = std::min(low, *range.nominal), high = std::max(high, *range.nominal);
   if (high <= low) high = low + std::max(1e-9, std::fabs(low) * 1e-9);
   constexpr int kBins = 40;

@@ -59,6 +59,7 @@ bool filled(const TextBox* box) { return !isEmptyText(box->text); }
 
 // The delta V's m/s figure, converted back from its mph figure.
 double deltaVInMetresPerSecond(Working& working, const std::string& vehicle, double mph) {
+  if (!working.recording()) return mphToMetresPerSecond(mph);  // no names built for nothing
   return working.equation("Delta V of vehicle " + vehicle + " in m/s", "\u0394V(m/s)",
                           "\u0394V \u00D7 0.44704", {{"\u0394V", mph}}, mphToMetresPerSecond(mph),
                           "m/s");

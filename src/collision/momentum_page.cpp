@@ -28,6 +28,7 @@ const Message kNotes{
 // A direction typed in degrees, clockwise from vehicle 1's approach, in radians.
 double directionInRadians(Working& working, const std::string& direction, const char* symbol,
                           double degrees) {
+  if (!working.recording()) return momentum::degreesToRadians(degrees);
   const std::string inDegrees = std::string(symbol) + "\u00B0";
   return working.equation(direction + " in radians", symbol, inDegrees + " \u00D7 (\u03C0 / 180)",
                           {{inDegrees, degrees}, {"\u03C0", momentum::kPi}},

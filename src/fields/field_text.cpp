@@ -1,5 +1,6 @@
 #include "fields/field_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -196,26 +197,55 @@ double strictNumber(std::string_view text) {
 std::string shortestText(double value) {
   finite(value);
   if (value == 0.0) return "0";
-  DecimalDigits decimal = decimalDigits(value);
-  std::string digits = decimal.digits;
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-  const int exponent = decimal.pointAt - 1;
-  const int count = static_cast<int>(digits.size());
-  std::string text = decimal.negative ? "-" : "";
+  // Fifteen significant digits, written without a heap copy on the way: the range of results
+  // writes millions of these.
+  // A value whose shortest exact form has at most fifteen digits has those digits (a normal
+  // double tells every fifteen-digit decimal apart), which is far quicker to find.
+  char scientific[40];
+  auto written = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value),
+                               std::chars_format::scientific);
+  if (std::find(scientific, written.ptr, 'e') - scientific > 16 ||
+      std::fabs(value) < std::numeric_limits<double>::min())  // apart from the subnormals
+    written = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value),
+                            std::chars_format::scientific, 14);
+  const char* e = std::find(scientific, written.ptr, 'e');
+  char digits[24];
+  int count = 0;
+  digits[count++] = scientific[0];
+  for (const char* at = scientific + 2; at < e; ++at) digits[count++] = *at;
+  while (count > 1 && digits[count - 1] == '0') --count;
+  int exponent = 0;
+  std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), written.ptr, exponent);
+  const int pointAt = exponent + 1;
+  char text[64];
+  int n = 0;
+  const auto put = [&](char c) { text[n++] = c; };
+  if (std::signbit(value)) put('-');
   if (exponent >= 15 || exponent < -4) {
-    text += digits[0];
-    if (count > 1) text += "." + digits.substr(1);
-    std::string magnitude = std::to_string(std::abs(exponent));
-    if (magnitude.size() < 2) magnitude.insert(0, "0");
-    text += (exponent < 0 ? "E-" : "E+") + magnitude;
-  } else if (decimal.pointAt <= 0) {
-    text += "0." + std::string(-decimal.pointAt, '0') + digits;
-  } else if (decimal.pointAt >= count) {
-    text += digits + std::string(decimal.pointAt - count, '0');
+    put(digits[0]);
+    if (count > 1) {
+      put('.');
+      for (int i = 1; i < count; ++i) put(digits[i]);
+    }
+    put('E');
+    put(exponent < 0 ? '-' : '+');
+    const int magnitude = std::abs(exponent);
+    if (magnitude < 10) put('0');
+    n = static_cast<int>(std::to_chars(text + n, text + sizeof text, magnitude).ptr - text);
+  } else if (pointAt <= 0) {
+    put('0');
+    put('.');
+    for (int i = 0; i < -pointAt; ++i) put('0');
+    for (int i = 0; i < count; ++i) put(digits[i]);
+  } else if (pointAt >= count) {
+    for (int i = 0; i < count; ++i) put(digits[i]);
+    for (int i = count; i < pointAt; ++i) put('0');
   } else {
-    text += digits.substr(0, decimal.pointAt) + "." + digits.substr(decimal.pointAt);
+    for (int i = 0; i < pointAt; ++i) put(digits[i]);
+    put('.');
+    for (int i = pointAt; i < count; ++i) put(digits[i]);
   }
-  return text;
+  return std::string(text, static_cast<std::size_t>(n));
 }
 
 std::string maskFormat(double value, std::string_view mask) {

@@ -111,8 +111,6 @@ class PageDescription {
   std::vector<ControlDescription> controls;
   std::vector<HandlerDescription> handlers;
   std::vector<Calculation> calculations;
-  // The published methods or standards the page's calculations follow, beyond its own notes.
-  std::vector<std::string_view> sources;
   // Where the page's calculations record their working, when they do.
   RecordsWorking* recorder = nullptr;
 
@@ -156,7 +154,6 @@ class PageDescription {
 
   // The page records the working of its calculations.
   void records(RecordsWorking& page) { recorder = &page; }
-  void source(std::string_view text) { sources.push_back(text); }
 
   // Reading it.
   const ControlDescription* find(std::string_view name) const;

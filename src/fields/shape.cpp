@@ -1,8 +1,11 @@
 #include "fields/shape.h"
 
-#include "fields/field_text.h"
-
+#include <cctype>
+#include <charconv>
+#include <cmath>
 #include <optional>
+
+#include "fields/field_text.h"
 
 namespace kelvara {
 
@@ -27,32 +30,55 @@ Shape::Shape(std::string_view pattern) {
   if (pieces_.empty()) pieces_.push_back({Kind::Literal, ""});
 }
 
-bool Shape::matches(std::string_view text) const { return matchFrom(text, 0, nullptr); }
+namespace {
 
-std::optional<std::vector<double>> Shape::figures(std::string_view text) const {
+// A figure written plainly, as a page writes it into a box (digits, a sign, a point, an
+// exponent), read in one pass.
+std::optional<double> plainFigure(std::string_view token) {
+  if (token.empty()) return std::nullopt;
+  const char first = token.front();
+  if (std::isdigit(static_cast<unsigned char>(first)) == 0 && first != '-' && first != '.')
+    return std::nullopt;
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
+  if (error != std::errc() || end != token.data() + token.size() || !std::isfinite(value))
+    return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+bool Shape::matches(std::string_view text) const { return matchFrom(text, 0, true, nullptr); }
+
+std::optional<std::vector<double>> Shape::figures(std::string_view text, bool exact) const {
   std::vector<std::string_view> tokens;
-  if (!matchFrom(text, 0, &tokens)) return std::nullopt;
+  tokens.reserve(pieces_.size());
+  if (!matchFrom(text, 0, exact, &tokens)) return std::nullopt;
   std::vector<double> figures;
-  for (std::string_view token : tokens) figures.push_back(strictNumber(token));
+  figures.reserve(tokens.size());
+  for (std::string_view token : tokens) {
+    const std::optional<double> plain = plainFigure(token);
+    figures.push_back(plain ? *plain : strictNumber(token));
+  }
   return figures;
 }
 
-bool Shape::matchFrom(std::string_view text, std::size_t piece,
+bool Shape::matchFrom(std::string_view text, std::size_t piece, bool exact,
                       std::vector<std::string_view>* tokens) const {
   if (piece == pieces_.size()) return text.empty();
   const Piece& here = pieces_[piece];
   if (here.kind == Kind::Literal) {
     if (text.substr(0, here.text.size()) != here.text) return false;
-    return matchFrom(text.substr(here.text.size()), piece + 1, tokens);
+    return matchFrom(text.substr(here.text.size()), piece + 1, exact, tokens);
   }
   // A slot ends where the next literal begins, or at the end of the text; a number slot's
   // token is kept as a figure on the way that matches.
   const auto take = [&](std::string_view token, std::string_view rest) {
-    if (!slotAccepts(here, token)) return false;
+    if (!slotAccepts(here, token, exact)) return false;
     const bool figure = tokens != nullptr && here.kind != Kind::Anything;
     if (figure) tokens->push_back(token);
     if (rest.empty() && piece + 1 == pieces_.size()) return true;
-    if (piece + 1 < pieces_.size() && matchFrom(rest, piece + 1, tokens)) return true;
+    if (piece + 1 < pieces_.size() && matchFrom(rest, piece + 1, exact, tokens)) return true;
     if (figure) tokens->pop_back();
     return false;
   };
@@ -96,7 +122,9 @@ std::string Shape::unitAfter(std::size_t figure) const {
   return {};
 }
 
-bool Shape::slotAccepts(const Piece& slot, std::string_view token) {
+bool Shape::slotAccepts(const Piece& slot, std::string_view token, bool exact) {
+  if (!exact && (slot.kind == Kind::Mask || slot.kind == Kind::Shortest))
+    return plainFigure(token).has_value();
   switch (slot.kind) {
     case Kind::Anything: return true;
     case Kind::Number: return isNumericText(token);

@@ -21,7 +21,9 @@ class Shape {
   // The figures a text of this shape carries: one for each number slot.
   std::size_t figureCount() const;
   // The figures of a text of this shape, in order; nothing for a text of another shape.
-  std::optional<std::vector<double>> figures(std::string_view text) const;
+  // exact: each figure written exactly as its mask writes it; else any number in its place
+  // (reading back a text known to be of this shape, many times a second).
+  std::optional<std::vector<double>> figures(std::string_view text, bool exact = true) const;
   // A text of this shape carrying the figures, as the page writes them.
   std::string format(const std::vector<double>& figures) const;
   // The unit written after a figure ("m/s" of "{###0.000}  m/s  or  {###0.000} mph").
@@ -33,9 +35,9 @@ class Shape {
     Kind kind;
     std::string text;  // the literal or the mask
   };
-  bool matchFrom(std::string_view text, std::size_t piece,
+  bool matchFrom(std::string_view text, std::size_t piece, bool exact,
                  std::vector<std::string_view>* tokens) const;
-  static bool slotAccepts(const Piece& slot, std::string_view token);
+  static bool slotAccepts(const Piece& slot, std::string_view token, bool exact);
 
   std::vector<Piece> pieces_;
 };

@@ -67,10 +67,11 @@ void LongitudeLatitudePage::cmdCalculate_Click() {
     }
     easting = fieldValue(std::to_string(square->eastingDigit()) + txtEastings.text);
     northing = fieldValue(std::to_string(square->northingDigit()) + txtNorthings.text);
-    working().note("The 100 km square " + std::string(square->letters) + " has easting digit " +
-                   std::to_string(square->eastingDigit()) + " and northing digit " +
-                   std::to_string(square->northingDigit()) +
-                   " (hundreds of kilometres), written before the five figures of each.");
+    if (working().recording())
+      working().note("The 100 km square " + std::string(square->letters) + " has easting digit " +
+                     std::to_string(square->eastingDigit()) + " and northing digit " +
+                     std::to_string(square->northingDigit()) +
+                     " (hundreds of kilometres), written before the five figures of each.");
     working().value("Easting", "E", easting, "m");
     working().value("Northing", "N", northing, "m");
   }
@@ -102,8 +103,9 @@ void LongitudeLatitudePage::cmdCalculate_Click() {
     dialogs_.show(kInvalid);
     return;
   }
-  working().note(std::string("Degrees, minutes and seconds are each cut short, not rounded") +
-                 (west ? "; the longitude is west, written as its size with W." : "."));
+  if (working().recording())
+    working().note(std::string("Degrees, minutes and seconds are each cut short, not rounded") +
+                   (west ? "; the longitude is west, written as its size with W." : "."));
   txtEastWest.text = west ? " W" : " E";
   txtLoDeg.text = shortestText(longitude.degrees);
   txtLaDeg.text = shortestText(latitude.degrees);

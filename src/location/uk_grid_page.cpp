@@ -100,7 +100,7 @@ void UKGridPage::cmdCalculate_Click() {
   const double easting = fieldValue(txtE.text);
   const double northing = fieldValue(txtN.text);
   const std::optional<grid::Square> square = grid::squareAt(easting, northing);
-  if (square)
+  if (square && working().recording())
     working().note("The reference is taken from the whole metres written: the 100 km square " +
                    std::string(square->letters) + " holds easting digit " +
                    std::to_string(square->eastingDigit()) + " and northing digit " +

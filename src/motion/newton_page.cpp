@@ -68,6 +68,7 @@ std::string result(double value, const char* unit) { return maskFormat(value, kM
 
 // A speed typed in mph, in m/s.
 double speedFromMph(Working& working, const char* quantity, const char* symbol, double mph) {
+  if (!working.recording()) return mphToMetresPerSecond(mph);
   const std::string inMph = std::string(symbol) + "(mph)";
   return working.equation(quantity, symbol, inMph + " \u00D7 0.44704", {{inMph, mph}},
                           mphToMetresPerSecond(mph), "m/s");

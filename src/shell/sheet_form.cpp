@@ -48,14 +48,12 @@ constexpr std::string_view kSourceItems[] = {"mnuNotes", "Notes", "mnuReferences
 }  // namespace
 
 std::vector<std::string> pageSources(const PageDescription& page) {
-  std::vector<std::string> sources(page.sources.begin(), page.sources.end());
   KeptDialogs dialogs;
   const auto logic = openPageLogic(page.page, dialogs);
-  if (logic == nullptr) return sources;
+  if (logic == nullptr) return {};
   for (std::string_view item : kSourceItems)
     if (const auto handler = logic->description().runFor(item, Event::Click)) handler();
-  sources.insert(sources.end(), dialogs.shown.begin(), dialogs.shown.end());
-  return sources;
+  return dialogs.shown;
 }
 
 SheetForm::SheetForm(PageWindow& page, SheetHeader& header, PrintService& printService,

@@ -52,8 +52,7 @@ class SheetForm : public QWidget {
   QTextBrowser* txtSheet_;
 };
 
-// The references a page gives for its method: its Notes and References texts, and the
-// standards its description names.
+// The references a page gives for its method: the texts of its Notes and References.
 std::vector<std::string> pageSources(const PageDescription& page);
 
 }  // namespace kelvara
