@@ -84,6 +84,29 @@ class RangeFormTest : public QObject {
     QVERIFY(textOf(range, "txtVmph_p50").isEmpty());  // nothing shown from a cancelled run
   }
 
+  // After a Calculate, Newton's boxes all hold figures; the window starts from what was typed.
+  void aCalculatedPageIsAnalysedFromTheTextsItsRunBeganWith() {
+    QWidget* page = suite_->pages().show(QStringLiteral("frmNewton"));
+    QVERIFY(QTest::qWaitForWindowExposed(page));
+    typeInto(page, "txtu", "0");
+    typeInto(page, "txtA", "2");
+    typeInto(page, "txtt", "3");
+    clickOn(page, "cmdCalculate");
+    page->findChild<QAction*>(QStringLiteral("mnuRange"))->trigger();
+    RangeForm* range = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (window->objectName() == QLatin1String("frmRange") && window->isVisible())
+        range = static_cast<RangeForm*>(window);
+    QVERIFY(range != nullptr);
+    QVERIFY(range->findChild<QLineEdit*>(QStringLiteral("txtv_low")) == nullptr);
+    clickOn(range, "optFirstOrder");
+    clickOn(range, "cmdRun");
+    QTRY_VERIFY_WITH_TIMEOUT(!range->running(), 20000);
+    QTest::qWait(100);
+    QCOMPARE(textOf(range, "txtv_nominal"), textOf(page, "txtv"));
+    QCOMPARE(textOf(range, "txts_nominal"), textOf(page, "txts"));
+  }
+
   void badRangesAreRefusedWithAMessage() {
     RangeForm* range = flightRange("500");
     QVERIFY(range != nullptr);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <set>
 
+#include "analysis/calculation_sheet.h"
 #include "shell/page_logics.h"
 #include "shell/worked_examples.h"
 #include "support/expression.h"
@@ -22,13 +23,33 @@ TEST(Working, SubstitutesWholeSymbolsWithNegativesBracketed) {
 }
 
 // Every worked example, run with a recorder: each recorded equation, worked out from its
-// substituted figures, gives the figure recorded for it; every calculator page records.
+// substituted figures, gives the figure recorded for it; every calculator page records; the
+// calculation sheet shows each result box's text.
 TEST(Working, EveryEquationOfTheWorkedExamplesReproducesItsValue) {
+  class Quiet : public Dialogs {
+    int show(const Message&) override { return Answer::Ok; }
+  } quiet;
   std::set<std::string> pagesRecording;
   for (const WorkedExample& example : workedExamples()) {
     WorkingRecord record;
     const ExampleOutcome outcome = runWorkedExample(example, record);
     ASSERT_TRUE(outcome.passed) << example.page << ": " << example.title;
+    // The sheet of the run names each result box with the text the page shows.
+    CalculationRun run{{}, {}, {}, 0, record.lines()};
+    for (const ControlText& shown : outcome.obtained) run.after[shown.control] = shown.text;
+    const auto logic = openPageLogic(example.page, quiet);
+    for (const Calculation& calculation : logic->description().calculations) {
+      run.calculation = calculation.name;
+      const std::string sheet = analysis::sheetText(
+          analysis::calculationSheet(logic->description(), &run, "", {}, {}, {}));
+      for (std::string_view box : calculation.results) {
+        const auto text = run.after.find(std::string(box));
+        if (text == run.after.end() || logic->description().find(box)->role != Role::Result)
+          continue;
+        const std::string line = analysis::wordsOf(logic->description(), box) + ": " + text->second;
+        EXPECT_NE(sheet.find(line), std::string::npos) << line << "\n" << sheet;
+      }
+    }
     for (const WorkingLine& line : record.lines()) {
       if (line.kind != WorkingLine::Kind::Equation) continue;
       pagesRecording.insert(example.page);
