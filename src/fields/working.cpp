@@ -54,8 +54,12 @@ std::string substitute(std::string_view equation, std::initializer_list<Symbol> 
       continue;
     }
     const std::string figure = workingFigure(found->value);
-    out += found->value < 0.0 ? "(" + figure + ")" : figure;
-    at += found->name.size();
+    const std::size_t end = at + found->name.size();
+    // A negative figure in brackets, unless the equation already has them round its symbol.
+    const bool bracketed = !out.empty() && out.back() == '(' && end < equation.size() &&
+                           equation[end] == ')';
+    out += found->value < 0.0 && !bracketed ? "(" + figure + ")" : figure;
+    at = end;
   }
   return out;
 }
