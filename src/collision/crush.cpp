@@ -91,11 +91,14 @@ double crushEnergy(int readings, const CrushReadings& c, double L, double thetaD
   for (int i = 0; i + 1 < readings; ++i)
     squares = sum(squares,
                   product(c[static_cast<std::size_t>(i)], c[static_cast<std::size_t>(i) + 1]));
-  recordSum(working, "Sum of the crush depths, inner readings twice", "S1",
-            weightedSum(readings, ""), c, depths, "cm");
-  recordSum(
-      working, "Sum of the squared depths (inner readings twice) and of each depth times the next",
-      "S2", weightedSum(readings, "^2") + neighbourProducts(readings), c, squares, "cm\u00B2");
+  if (working.recording()) {  // the sums' equations are written out only to be recorded
+    recordSum(working, "Sum of the crush depths, inner readings twice", "S1",
+              weightedSum(readings, ""), c, depths, "cm");
+    recordSum(working,
+              "Sum of the squared depths (inner readings twice) and of each depth times the next",
+              "S2", weightedSum(readings, "^2") + neighbourProducts(readings), c, squares,
+              "cm\u00B2");
+  }
 
   const double tanTheta = tangent(radians(thetaDegrees));
   const double f = working.equation(
@@ -124,8 +127,9 @@ double impactForce(int readings, const CrushReadings& c, double L, double thetaD
     const double ci = c[static_cast<std::size_t>(i)];
     depths = sum(depths, weight(i, readings) == 1.0 ? ci / 2.0 : ci);
   }
-  recordSum(working, "Sum of the crush depths, end readings half", "Sf", halvedEndsSum(readings), c,
-            depths, "cm");
+  if (working.recording())
+    recordSum(working, "Sum of the crush depths, end readings half", "Sf", halvedEndsSum(readings),
+              c, depths, "cm");
   const double perWidth =
       working.equation("Force per cm of damage width", "Fw", "A + B \u00D7 Sf / n",
                        {{"A", A}, {"B", B}, {"Sf", depths}, {"n", intervals}},

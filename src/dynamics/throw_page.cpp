@@ -31,13 +31,13 @@ std::string speedPair(Working& working, std::string_view quantity, double metres
 }
 
 // The box of one of the empirical fits d = k·V², its estimate named as the box names it.
-std::string fittedPair(Working& working, const std::string& estimate, double distance, double k,
+std::string fittedPair(Working& working, std::string_view estimate, double distance, double k,
                        const char* between, const char* unit) {
   const bool recording = working.recording();  // the names are built only to be recorded
-  if (recording) working.note(estimate + ": the empirical fit d = k \u00D7 V\u00B2.");
+  if (recording) working.note(std::string(estimate) + ": the empirical fit d = k \u00D7 V\u00B2.");
   const double speed = empiricalSpeed(distance, k, working);
-  return speedPair(working, recording ? estimate + " impact speed" : std::string(), speed, between,
-                   unit);
+  return speedPair(working, recording ? std::string(estimate) + " impact speed" : std::string(),
+                   speed, between, unit);
 }
 
 }  // namespace

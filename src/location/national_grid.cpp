@@ -23,8 +23,13 @@ struct Curvature {
 // The working writes the latitude as the symbol given (φ, or φ′ for the footpoint).
 Curvature curvatureAt(double sinLatitude, double latitude, std::string_view symbol,
                       Working& working) {
-  const std::string sine = "sin(" + std::string(symbol) + ")²";
   const double base = 1.0 - e2 * sinLatitude * sinLatitude;
+  if (!working.recording()) {  // the equations name the latitude only to be recorded
+    const double nu = a * F0 * std::pow(base, -0.5);
+    const double rho = a * F0 * (1.0 - e2) * std::pow(base, -1.5);
+    return {nu, rho, nu / rho - 1.0};
+  }
+  const std::string sine = "sin(" + std::string(symbol) + ")²";
   const double nu = working.equation(
       "Radius of curvature across the meridian", "ν", "a × F0 × (1 − e² × " + sine + ")^(−0.5)",
       {{"a", a}, {"F0", F0}, {"e²", e2}, {symbol, latitude}}, a * F0 * std::pow(base, -0.5), "m");

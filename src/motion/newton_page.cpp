@@ -175,8 +175,9 @@ bool NewtonPage::solveCase() {
   // A figure written to its box, read back as shown for the next formula of the case.
   const auto written = [&w](const TextBox& box, const char* quantity, const char* symbol,
                             const char* unit) {
-    return w.value(std::string(quantity) + " as written, to three decimals", symbol,
-                   fieldValue(box.text), unit);
+    const double figure = fieldValue(box.text);
+    if (!w.recording()) return figure;
+    return w.value(std::string(quantity) + " as written, to three decimals", symbol, figure, unit);
   };
   constexpr const char* kSpeed = "m/s";
   constexpr const char* kAcceleration = "m/s\u00B2";
