@@ -94,7 +94,7 @@ Sheet calculationSheet(const PageDescription& page, const CalculationRun* run,
   }
 
   add(sheet.body, Kind::Heading, "Working");
-  for (const WorkingLine& line : run->working) {
+  for (const WorkingLine& line : run->working.lines()) {
     switch (line.kind) {
       case WorkingLine::Kind::Equation:
       case WorkingLine::Kind::Value:
@@ -108,7 +108,7 @@ Sheet calculationSheet(const PageDescription& page, const CalculationRun* run,
         break;
     }
   }
-  if (run->working.empty()) add(sheet.body, Kind::Text, {}, "The run computed nothing.");
+  if (run->working.lines().empty()) add(sheet.body, Kind::Text, {}, "The run computed nothing.");
 
   add(sheet.body, Kind::Heading, "Results");
   for (std::string_view name : calculation->results) {

@@ -328,9 +328,12 @@ void RangeForm::startFrom(const Texts& texts, std::map<std::string, Texts> runSt
   chooseCalculation();
 }
 
-std::vector<std::string> RangeForm::linesFor(const std::string& calculation,
-                                             const Texts& start) const {
-  if (calculation != shownCalculation_ || start != shownStart_) return {};
+std::vector<std::string> RangeForm::linesFor(const CalculationRun& run) const {
+  if (run.calculation != shownCalculation_) return {};
+  for (const auto& [control, text] : run.before) {
+    const auto shown = shownStart_.find(control);
+    if (shown == shownStart_.end() || shown->second != text) return {};
+  }
   return shownLines_;
 }
 

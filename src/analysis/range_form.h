@@ -42,9 +42,9 @@ class RangeForm : public QWidget {
   // Takes the page's texts as they stand now as the ranges' starting figures, or for a
   // calculation in runStarts, the texts its last run began from.
   void startFrom(const Texts& texts, std::map<std::string, Texts> runStarts = {});
-  // The last range of results shown, one line each, if it was run for that calculation from
-  // those texts; else nothing.
-  std::vector<std::string> linesFor(const std::string& calculation, const Texts& start) const;
+  // The last range of results shown, one line each, if it was run for the run's calculation
+  // from the texts the run began with; else nothing.
+  std::vector<std::string> linesFor(const CalculationRun& run) const;
   bool running() const { return worker_.joinable(); }
 
  private:

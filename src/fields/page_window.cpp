@@ -167,27 +167,70 @@ std::function<void()> PageWindow::handlerOf(const void* control, Event event) {
   std::function<void()> handler = description_.runFor(name, event);
   const HandlerDescription* step = description_.handlerFor(name, event);
   if (!handler || step == nullptr || description_.recorder == nullptr) return handler;
-  std::vector<const Calculation*> calculations;
-  for (const Calculation& calculation : description_.calculations)
-    if (std::find(calculation.handlers.begin(), calculation.handlers.end(), step->name) !=
+  std::vector<RecordedCalculation> calculations;
+  for (const Calculation& calculation : description_.calculations) {
+    if (std::find(calculation.handlers.begin(), calculation.handlers.end(), step->name) ==
         calculation.handlers.end())
-      calculations.push_back(&calculation);
+      continue;
+    RecordedCalculation recorded{&calculation, {}};
+    for (const auto* names : {&calculation.inputs, &calculation.results})
+      for (std::string_view box : *names) recorded.controls.push_back(description_.find(box));
+    calculations.push_back(std::move(recorded));
+  }
   if (calculations.empty()) return handler;
   return [this, calculations, handler, stepName = std::string(step->name)] {
     recordRun(calculations, stepName, handler);
   };
 }
 
-void PageWindow::recordRun(const std::vector<const Calculation*>& calculations,
+namespace {
+
+// The texts of a calculation's inputs and results, written over those of the run before, so
+// that a run at every position of a scroll bar allocates next to nothing.
+void keepTexts(const std::vector<const ControlDescription*>& controls,
+               std::map<std::string, std::string, std::less<>>& texts) {
+  for (const ControlDescription* control : controls) {
+    if (control == nullptr) continue;
+    const std::optional<std::string> text = shownText(*control);
+    if (!text) continue;
+    const auto kept = texts.find(control->name);
+    if (kept != texts.end())
+      kept->second = *text;
+    else
+      texts.emplace(control->name, *text);
+  }
+}
+
+}  // namespace
+
+void PageWindow::recordRun(const std::vector<RecordedCalculation>& calculations,
                            std::string_view step, const std::function<void()>& handler) {
   if (recording_ != nullptr) {  // a step run by another step records into its run
     handler();
     return;
   }
-  WorkingRecord record;
-  const std::map<std::string, std::string> before = textsOf(description_);
-  recording_ = &record;
-  description_.recorder->recordInto(record);
+  // Each run is written where it is kept; a calculation of several steps is kept aside until
+  // its last step.
+  const auto slot = [](auto& kept, std::string_view name) -> CalculationRun& {
+    const auto found = kept.find(name);
+    return found != kept.end() ? found->second : kept[std::string(name)];
+  };
+  std::vector<CalculationRun*> runs;
+  for (const auto& [calculation, controls] : calculations) {
+    const std::string_view name = calculation->name;
+    const bool single = calculation->handlers.size() == 1;
+    const bool continues = step != calculation->handlers.front() && unfinished_.count(name) == 1;
+    CalculationRun& run = slot(single ? runs_ : unfinished_, name);
+    if (!continues) {
+      run.calculation = name;
+      run.working.clear();
+      keepTexts(controls, run.before);
+    }
+    runs.push_back(&run);
+  }
+  record_.clear();
+  recording_ = &record_;
+  description_.recorder->recordInto(record_);
   struct Done {  // however the handler ends
     PageWindow& window;
     ~Done() {
@@ -195,29 +238,32 @@ void PageWindow::recordRun(const std::vector<const Calculation*>& calculations,
       window.description_.recorder->recordInto(noWorking());
     }
   };
-  {
+  try {
     Done done{*this};
     handler();
+  } catch (...) {  // a run that did not end is not kept
+    for (const RecordedCalculation& recorded : calculations) {
+      runs_.erase(std::string(recorded.calculation->name));
+      unfinished_.erase(std::string(recorded.calculation->name));
+    }
+    if (runs_.count(latest_) == 0) latest_.clear();
+    throw;
   }
   const std::int64_t when = QDateTime::currentSecsSinceEpoch();
-  for (const Calculation* calculation : calculations) {
-    const std::string name(calculation->name);
-    CalculationRun run{name, before, {}, when, {}};
-    const auto unfinished = unfinished_.find(name);
-    if (step != calculation->handlers.front() && unfinished != unfinished_.end()) {
-      run = std::move(unfinished->second);  // the earlier steps of this run
-      unfinished_.erase(unfinished);
-    }
-    run.working.insert(run.working.end(), record.lines().begin(), record.lines().end());
-    run.after = textsOf(description_);
+  for (std::size_t c = 0; c < calculations.size(); ++c) {
+    const Calculation& calculation = *calculations[c].calculation;
+    CalculationRun& run = *runs[c];
+    run.working.append(record_);
+    keepTexts(calculations[c].controls, run.after);
     run.when = when;
-    if (step == calculation->handlers.back()) {
+    if (step != calculation.handlers.back()) continue;
+    const std::string name(calculation.name);
+    if (calculation.handlers.size() > 1) {
       runs_[name] = std::move(run);
-      latest_ = name;
-      emit calculated(QString::fromStdString(name));
-    } else {
-      unfinished_[name] = std::move(run);
+      unfinished_.erase(name);
     }
+    latest_ = name;
+    emit calculated(QString::fromStdString(name));
   }
 }
 

@@ -155,10 +155,15 @@ class PageWindow : public QMainWindow {
   template <class Widget>
   Widget* named(Widget* widget, const void* control);
   std::function<void()> handlerOf(const void* control, Event event);
+  // A calculation a handler is a step of, with the controls whose texts its run keeps.
+  struct RecordedCalculation {
+    const Calculation* calculation;
+    std::vector<const ControlDescription*> controls;
+  };
   // Runs a handler that is a step of calculations of the page, keeping their record: the
   // texts before and after, the working and the messages. A calculation of several steps
   // is complete at its last.
-  void recordRun(const std::vector<const Calculation*>& calculations, std::string_view step,
+  void recordRun(const std::vector<RecordedCalculation>& calculations, std::string_view step,
                  const std::function<void()>& handler);
   // What a described command does when the investigator gives it.
   std::function<void()> commandOf(const void* control, const std::function<void()>& windowAction);
@@ -174,6 +179,7 @@ class PageWindow : public QMainWindow {
   std::map<std::string, CalculationRun, std::less<>> runs_;
   std::map<std::string, CalculationRun, std::less<>> unfinished_;  // runs of several steps
   std::string latest_;
+  WorkingRecord record_;  // of the handler running, kept for its room
   WorkingRecord* recording_ = nullptr;
 };
 

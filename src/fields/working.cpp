@@ -37,7 +37,7 @@ std::string workingFigure(double value) {
   return text;
 }
 
-std::string substitute(std::string_view equation, std::initializer_list<Symbol> values) {
+std::string substitute(std::string_view equation, std::span<const Symbol> values) {
   std::string out;
   for (std::size_t at = 0; at < equation.size();) {
     const Symbol* found = nullptr;
@@ -64,45 +64,82 @@ std::string substitute(std::string_view equation, std::initializer_list<Symbol> 
   return out;
 }
 
+WorkingRecord::Text WorkingRecord::keep(std::string_view text) {
+  const Text kept{static_cast<std::uint32_t>(chars_.size()),
+                  static_cast<std::uint32_t>(text.size())};
+  chars_.append(text);
+  return kept;
+}
+
 double WorkingRecord::equation(std::string_view quantity, std::string_view symbol,
                                std::string_view equation, std::initializer_list<Symbol> values,
                                double value, std::string_view unit) {
-  lines_.push_back({WorkingLine::Kind::Equation,
-                    std::string(quantity),
-                    std::string(symbol),
-                    std::string(equation),
-                    substitute(equation, values),
-                    value,
-                    std::string(unit),
-                    {}});
+  const Entry entry{WorkingLine::Kind::Equation,
+                    keep(quantity),
+                    keep(symbol),
+                    keep(equation),
+                    keep(unit),
+                    {},
+                    static_cast<std::uint32_t>(symbols_.size()),
+                    static_cast<std::uint32_t>(values.size()),
+                    value};
+  for (const Symbol& given : values) symbols_.emplace_back(keep(given.name), given.value);
+  entries_.push_back(entry);
   return value;
 }
 
 double WorkingRecord::value(std::string_view quantity, std::string_view symbol, double value,
                             std::string_view unit) {
-  lines_.push_back({WorkingLine::Kind::Value,
-                    std::string(quantity),
-                    std::string(symbol),
-                    {},
-                    {},
-                    value,
-                    std::string(unit),
-                    {}});
+  entries_.push_back(
+      {WorkingLine::Kind::Value, keep(quantity), keep(symbol), {}, keep(unit), {}, 0, 0, value});
   return value;
 }
 
 void WorkingRecord::note(std::string_view text) {
-  WorkingLine line;
-  line.kind = WorkingLine::Kind::Note;
-  line.text = text;
-  lines_.push_back(std::move(line));
+  entries_.push_back({WorkingLine::Kind::Note, {}, {}, {}, {}, keep(text), 0, 0, 0.0});
 }
 
 void WorkingRecord::message(const Message& message) {
-  WorkingLine line;
-  line.kind = WorkingLine::Kind::Message;
-  for (const std::string& part : message.lines) line.text += (line.text.empty() ? "" : "\n") + part;
-  lines_.push_back(std::move(line));
+  entries_.push_back({WorkingLine::Kind::Message, {}, {}, {}, {}, keep(message.text()), 0, 0, 0.0});
+}
+
+void WorkingRecord::clear() {
+  chars_.clear();
+  symbols_.clear();
+  entries_.clear();
+  lines_.clear();
+}
+
+void WorkingRecord::append(const WorkingRecord& other) {
+  for (Entry entry : other.entries_) {
+    for (Text* text : {&entry.quantity, &entry.symbol, &entry.equation, &entry.unit, &entry.text})
+      *text = keep(other.textOf(*text));
+    const auto first = static_cast<std::uint32_t>(symbols_.size());
+    for (std::uint32_t k = 0; k < entry.symbolCount; ++k) {
+      const auto& [name, figure] = other.symbols_[entry.firstSymbol + k];
+      symbols_.emplace_back(keep(other.textOf(name)), figure);
+    }
+    entry.firstSymbol = first;
+    entries_.push_back(entry);
+  }
+}
+
+const std::vector<WorkingLine>& WorkingRecord::lines() const {
+  for (std::size_t e = lines_.size(); e < entries_.size(); ++e) {
+    const Entry& entry = entries_[e];
+    std::vector<Symbol> values;
+    for (std::uint32_t k = 0; k < entry.symbolCount; ++k) {
+      const auto& [name, figure] = symbols_[entry.firstSymbol + k];
+      values.push_back({textOf(name), figure});
+    }
+    const std::string_view equation = textOf(entry.equation);
+    lines_.push_back(
+        {entry.kind, std::string(textOf(entry.quantity)), std::string(textOf(entry.symbol)),
+         std::string(equation),
+         entry.kind == WorkingLine::Kind::Equation ? substitute(equation, values) : std::string(),
+         entry.value, std::string(textOf(entry.unit)), std::string(textOf(entry.text))});
+  }
+  return lines_;
 }
 
 double speedInMph(Working& working, std::string_view quantity, double metresPerSecond) {

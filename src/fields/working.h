@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,19 +60,12 @@ class Working {
   virtual void message(const Message& message) { (void)message; }
 };
 
-// A completed run of a calculation, as its window saw it.
-struct CalculationRun {
-  std::string calculation;
-  std::map<std::string, std::string> before;  // every control's text as the run began
-  std::map<std::string, std::string> after;   // and as it ended
-  std::int64_t when = 0;                      // when it ended, seconds since 1970 (UTC)
-  std::vector<WorkingLine> working;
-};
-
 // Records nothing.
 Working& noWorking();
 
-// Keeps every line.
+// Keeps every line. Recording only copies the texts and figures given into one buffer (a
+// calculation run at every position of a scroll bar records at every position); the lines
+// are written out, figures substituted, when first read.
 class WorkingRecord : public Working {
  public:
   bool recording() const override { return true; }
@@ -83,11 +77,39 @@ class WorkingRecord : public Working {
   void note(std::string_view text) override;
   void message(const Message& message) override;
 
-  const std::vector<WorkingLine>& lines() const { return lines_; }
-  void clear() { lines_.clear(); }
+  const std::vector<WorkingLine>& lines() const;
+  // Empties the record, keeping its room for the next run.
+  void clear();
+  void append(const WorkingRecord& other);
 
  private:
-  std::vector<WorkingLine> lines_;
+  struct Text {
+    std::uint32_t at = 0, size = 0;  // in chars_
+  };
+  struct Entry {
+    WorkingLine::Kind kind;
+    Text quantity, symbol, equation, unit, text;
+    std::uint32_t firstSymbol = 0, symbolCount = 0;  // in symbols_
+    double value = 0.0;
+  };
+  Text keep(std::string_view text);
+  std::string_view textOf(Text text) const {
+    return std::string_view(chars_).substr(text.at, text.size);
+  }
+
+  std::string chars_;
+  std::vector<std::pair<Text, double>> symbols_;
+  std::vector<Entry> entries_;
+  mutable std::vector<WorkingLine> lines_;  // the entries written out so far
+};
+
+// A completed run of a calculation, as its window saw it.
+struct CalculationRun {
+  std::string calculation;
+  // The texts of the calculation's inputs and results as the run began, and as it ended.
+  std::map<std::string, std::string, std::less<>> before, after;
+  std::int64_t when = 0;  // when it ended, seconds since 1970 (UTC)
+  WorkingRecord working;
 };
 
 // A value as the working writes it: ten significant figures, enough for a reader with a
@@ -95,7 +117,10 @@ class WorkingRecord : public Working {
 std::string workingFigure(double value);
 // The equation with each symbol (a whole word of it) replaced by its value, a negative value
 // in brackets.
-std::string substitute(std::string_view equation, std::initializer_list<Symbol> values);
+std::string substitute(std::string_view equation, std::span<const Symbol> values);
+inline std::string substitute(std::string_view equation, std::initializer_list<Symbol> values) {
+  return substitute(equation, std::span<const Symbol>(values.begin(), values.size()));
+}
 
 // A speed in miles an hour, recorded as the conversion from metres a second.
 double speedInMph(Working& working, std::string_view quantity, double metresPerSecond);

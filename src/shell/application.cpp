@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QRandomGenerator>
 #include <QTime>
+#include <algorithm>
 
 #include "collision/crush_form.h"
 #include "collision/cycle_form.h"
@@ -105,9 +106,18 @@ void Application::openRange(QWidget& window) {
   // began from (a box that is both an input and a result holds the run's figure now).
   const RangeForm::Texts now = textsOf(page->description());
   std::map<std::string, RangeForm::Texts> runStarts;
-  for (const Calculation& calculation : page->description().calculations)
-    if (const CalculationRun* run = page->lastRun(calculation.name); run && run->after == now)
-      runStarts[run->calculation] = run->before;
+  for (const Calculation& calculation : page->description().calculations) {
+    const CalculationRun* run = page->lastRun(calculation.name);
+    if (run == nullptr) continue;
+    const bool shown = std::all_of(run->after.begin(), run->after.end(), [&now](const auto& text) {
+      const auto standing = now.find(text.first);
+      return standing != now.end() && standing->second == text.second;
+    });
+    if (!shown) continue;
+    RangeForm::Texts start = now;
+    for (const auto& [control, text] : run->before) start[control] = text;
+    runStarts[run->calculation] = std::move(start);
+  }
   if (!range->running()) range->startFrom(now, std::move(runStarts));
   range->show();
   range->raise();
@@ -128,7 +138,7 @@ void Application::openSheet(QWidget& window) {
         *page, sheetHeader_, printService_, [this, name](const CalculationRun& run) {
           const auto range = ranges_.find(name);
           if (range == ranges_.end() || range->second == nullptr) return std::vector<std::string>();
-          return range->second->linesFor(run.calculation, run.before);
+          return range->second->linesFor(run);
         });
   sheet->show();
   sheet->raise();

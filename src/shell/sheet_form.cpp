@@ -34,9 +34,7 @@ QString text(std::string_view view) {
 class KeptDialogs : public Dialogs {
  public:
   int show(const Message& message) override {
-    std::string joined;
-    for (const std::string& line : message.lines) joined += (joined.empty() ? "" : "\n") + line;
-    shown.push_back(joined);
+    shown.push_back(message.text());
     return Answer::Ok;
   }
   std::vector<std::string> shown;

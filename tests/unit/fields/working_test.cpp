@@ -36,7 +36,8 @@ TEST(Working, EveryEquationOfTheWorkedExamplesReproducesItsValue) {
     const ExampleOutcome outcome = runWorkedExample(example, record);
     ASSERT_TRUE(outcome.passed) << example.page << ": " << example.title;
     // The sheet of the run names each result box with the text the page shows.
-    CalculationRun run{{}, {}, {}, 0, record.lines()};
+    CalculationRun run;
+    run.working = record;
     for (const ControlText& shown : outcome.obtained) run.after[shown.control] = shown.text;
     const auto logic = openPageLogic(example.page, quiet);
     for (const Calculation& calculation : logic->description().calculations) {
