@@ -16,6 +16,12 @@ namespace kelvara {
 
 namespace {
 
+// Adds a line to a text of lines.
+void appendLine(std::string& text, const std::string& line) {
+  if (!text.empty()) text += '\n';
+  text += line;
+}
+
 constexpr double kBoundaryMetres = 0.005;    // 5 mm either side of a half metre
 constexpr double kBoundarySeconds = 0.0005;  // either side of a whole second
 constexpr double kSunMargin = 1.0;           // arc minutes beyond what a text stands for
@@ -64,7 +70,7 @@ ReferenceCheck begin(std::string_view table, const char* title, std::vector<Fiel
   bool columns = false;
   for (const std::string& line : linesOf(table)) {
     if (line.rfind("# ", 0) == 0) {
-      check.provenance += (check.provenance.empty() ? "" : "\n") + line.substr(2);
+      appendLine(check.provenance, line.substr(2));
       if (line.rfind("# tool: ", 0) == 0) {
         // "PROJ cs2cs 9.1.1" is PROJ 9.1.1: the first word and the version.
         const std::string tool = line.substr(8);
@@ -153,10 +159,10 @@ ReferenceCheck checkGridForward(std::string_view table) {
                              std::fabs(shownE - static_cast<double>(wantE)) <= 1.0 &&
                              std::fabs(shownN - static_cast<double>(wantN)) <= 1.0;
       row.passed = row.passed && (exact || withinOne);
-      row.inputs += (row.inputs.empty() ? "" : "\n") + typed[0] + " " + typed[1] + " " + typed[2] +
-                    " N, " + typed[3] + " " + typed[4] + " " + typed[5] + " " + f[6];
-      row.obtained += (row.obtained.empty() ? "" : "\n") + page.txtE.text + " " + page.txtN.text +
-                      " \"" + page.txtResult.text + "\"" + dialogs.shown;
+      appendLine(row.inputs, typed[0] + " " + typed[1] + " " + typed[2] + " N, " + typed[3] + " " +
+                                 typed[4] + " " + typed[5] + " " + f[6]);
+      appendLine(row.obtained, page.txtE.text + " " + page.txtN.text + " \"" + page.txtResult.text +
+                                   "\"" + dialogs.shown);
     }
     if (row.passed) ++check.agreed;
     check.rows.push_back(std::move(row));
@@ -222,10 +228,10 @@ ReferenceCheck checkGridInverse(std::string_view table) {
                              std::fabs(latitude - shownLatitude) < 1.0 + kBoundarySeconds &&
                              std::fabs(longitude - shownLongitude) < 1.0 + kBoundarySeconds;
       row.passed = row.passed && dialogs.shown.empty() && (shown == wanted || withinOne);
-      row.inputs += (row.inputs.empty() ? "" : "\n") +
-                    (twoLetter ? f[2] + " " + page.txtEastings.text + " " + page.txtNorthings.text
-                               : page.txtE.text + " " + page.txtN.text);
-      row.obtained += (row.obtained.empty() ? "" : "\n") + shown + dialogs.shown;
+      appendLine(row.inputs,
+                 (twoLetter ? f[2] + " " + page.txtEastings.text + " " + page.txtNorthings.text
+                            : page.txtE.text + " " + page.txtN.text));
+      appendLine(row.obtained, shown + dialogs.shown);
     }
     if (row.passed) ++check.agreed;
     check.rows.push_back(std::move(row));

@@ -33,11 +33,7 @@ class RangeFormTest : public QObject {
     typeInto(page, "txtTheta", "40");
     typeInto(page, "txth", "0");
     typeInto(page, "txtL", "15");
-    page->findChild<QAction*>(QStringLiteral("mnuRange"))->trigger();
-    RangeForm* range = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets())
-      if (window->objectName() == QLatin1String("frmRange") && window->isVisible())
-        range = static_cast<RangeForm*>(window);
+    auto* range = openAnalysis<RangeForm>(page, "mnuRange", "frmRange");
     if (range == nullptr) return nullptr;
     typeInto(range, "txtTheta_low", "30");
     typeInto(range, "txtTheta_high", "60");
@@ -92,11 +88,7 @@ class RangeFormTest : public QObject {
     typeInto(page, "txtA", "2");
     typeInto(page, "txtt", "3");
     clickOn(page, "cmdCalculate");
-    page->findChild<QAction*>(QStringLiteral("mnuRange"))->trigger();
-    RangeForm* range = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets())
-      if (window->objectName() == QLatin1String("frmRange") && window->isVisible())
-        range = static_cast<RangeForm*>(window);
+    auto* range = openAnalysis<RangeForm>(page, "mnuRange", "frmRange");
     QVERIFY(range != nullptr);
     QVERIFY(range->findChild<QLineEdit*>(QStringLiteral("txtv_low")) == nullptr);
     clickOn(range, "optFirstOrder");

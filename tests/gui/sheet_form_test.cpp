@@ -32,12 +32,7 @@ class SheetFormTest : public QObject {
     return QTest::qWaitForWindowExposed(page) ? page : nullptr;
   }
   SheetForm* sheetOf(QWidget* page) {
-    page->findChild<QAction*>(QStringLiteral("mnuSheet"))->trigger();
-    for (QWidget* window : QApplication::topLevelWidgets())
-      if (window->objectName() == QLatin1String("frmSheet") && window->isVisible() &&
-          window->windowTitle().endsWith(page->windowTitle()))
-        return static_cast<SheetForm*>(window);
-    return nullptr;
+    return openAnalysis<SheetForm>(page, "mnuSheet", "frmSheet");
   }
 
  private slots:

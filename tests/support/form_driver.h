@@ -2,6 +2,8 @@
 // Drives a form through its real widgets, found by objectName, as an investigator would.
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QString>
@@ -39,6 +41,18 @@ inline void clickOn(QWidget* root, const char* button) {
 inline void clickOption(QWidget* root, const char* option) {
   auto* button = widgetNamed<QAbstractButton>(root, option);
   QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+// The window a page's Analysis menu item opens (mnuRange: frmRange, mnuSheet: frmSheet): the
+// shown window of that name whose title ends with the page's.
+template <class Window>
+Window* openAnalysis(QWidget* page, const char* item, const char* window) {
+  page->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+  for (QWidget* shown : QApplication::topLevelWidgets())
+    if (shown->objectName() == QLatin1String(window) && shown->isVisible() &&
+        shown->windowTitle().endsWith(page->windowTitle()))
+      return static_cast<Window*>(shown);
+  return nullptr;
 }
 
 }  // namespace kelvara::testing
